@@ -1,0 +1,21 @@
+#pragma once
+// The real desktop behind the seam.
+
+#include "platform/plateforme.h"
+
+class PlateformeQt : public Plateforme {
+public:
+    int msgBox(const QString& texte, int style, const QString& titre) override;
+    void beep() override;
+    std::unique_ptr<ClipSon> nouveauClip() override;
+    QSize tailleEcran() const override;
+    QString repertoireProgramme() const override;
+    void termine(int code) override;
+    std::unique_ptr<QPrinter> choisitImprimante(QWidget* parent) override;
+    void copieImage(const QImage& image) override;
+    QString fichierAOuvrir(QWidget* parent, const QString& titre, const QString& dossier,
+                           const QString& filtre) override;
+    QString fichierAEnregistrer(QWidget* parent, const QString& titre, const QString& chemin,
+                                const QString& filtre) override;
+    void afficheAide(QWidget* parent, const QString& fichier) override;
+};

@@ -1,0 +1,245 @@
+#include "widgets/picturebox.h"
+
+#include "widgets/imagecontrol.h"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(const QString& nom, QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(nom);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    police = font();
+}
+
+void PictureBox::setTaille(const QSize& taille)
+{
+    setFixedSize(taille);
+    QImage ancien = calque_;
+    calque_ = QImage(taille, QImage::Format_ARGB32_Premultiplied);
+    calque_.fill(Qt::transparent);
+    if (!ancien.isNull()) {
+        QPainter p(&calque_);
+        p.drawImage(0, 0, ancien);
+    }
+    if (echelle_.isNull())
+        echelle_ = QRectF(0, 0, taille.width(), taille.height());
+    setEchelle(echelle_);
+    update();
+}
+
+void PictureBox::setEchelle(const QRectF& unites)
+{
+    echelle_ = unites;
+    versPixels_ = QTransform();
+    if (unites.width() != 0 && unites.height() != 0) {
+        versPixels_.scale(width() / unites.width(), height() / unites.height());
+        versPixels_.translate(-unites.left(), -unites.top());
+    }
+}
+
+void PictureBox::setPicture(const QImage& image)
+{
+    fond_ = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+    update();
+}
+
+void PictureBox::setBackColor(const QColor& c)
+{
+    fondCouleur_ = c;
+    update();
+}
+
+QImage PictureBox::Image() const
+{
+    QImage composite(size(), QImage::Format_RGB32);
+    composite.fill(fondCouleur_);
+    QPainter p(&composite);
+    if (!fond_.isNull())
+        p.drawImage(0, 0, fond_);
+    p.drawImage(0, 0, calque_);
+    return composite;
+}
+
+void PictureBox::fixeDessin()
+{
+    fond_ = Image();
+    calque_.fill(Qt::transparent);
+}
+
+void PictureBox::Cls()
+{
+    calque_.fill(Qt::transparent);
+    courant = QPointF(0, 0);
+    update();
+}
+
+QPen PictureBox::crayon(const QColor& c) const
+{
+    QPen stylo(c);
+    stylo.setWidthF(drawWidth <= 1 ? 0.0 : drawWidth / versPixels_.m11());  // 0 = one pixel, cosmetic
+    stylo.setCosmetic(drawWidth <= 1);
+    stylo.setCapStyle(Qt::FlatCap);
+    if (drawStyle == 1)
+        stylo.setStyle(Qt::DashLine);
+    else if (drawStyle == 2)
+        stylo.setStyle(Qt::DotLine);
+    return stylo;
+}
+
+void PictureBox::prepare(QPainter& p) const
+{
+    p.setTransform(versPixels_);
+}
+
+void PictureBox::Line(QPointF a, QPointF b, const QColor& c)
+{
+    QPainter p(&calque_);
+    prepare(p);
+    p.setPen(crayon(c));
+    p.drawLine(a, b);
+    courant = b;
+    update(versPixels_.mapRect(QRectF(a, b).normalized()).toAlignedRect().adjusted(-2, -2, 2, 2));
+}
+
+void PictureBox::LigneVers(QPointF b, const QColor& c)
+{
+    Line(courant, b, c);
+}
+
+void PictureBox::Box(QPointF a, QPointF b, const QColor& c, bool plein)
+{
+    QPainter p(&calque_);
+    prepare(p);
+    p.setPen(crayon(c));
+    const QRectF r = QRectF(a, b).normalized();
+    if (plein)
+        p.fillRect(r.adjusted(0, 0, 1 / versPixels_.m11(), 1 / versPixels_.m22()), c);
+    else
+        p.drawRect(r);
+    courant = b;
+    update();
+}
+
+void PictureBox::PSet(QPointF pt, const QColor& c)
+{
+    QPainter p(&calque_);
+    prepare(p);
+    p.setPen(crayon(c));
+    p.drawPoint(pt);
+    courant = pt;
+    update();
+}
+
+void PictureBox::Print(const QString& texte, bool finLigne)
+{
+    QPainter p(&calque_);
+    prepare(p);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(police);
+    p.setPen(foreColor);
+    const QFontMetricsF m(police, &calque_);
+    p.drawText(QPointF(courant.x(), courant.y() + m.ascent()), texte);
+    update();
+    if (finLigne)
+        courant = QPointF(echelle_.left(), courant.y() + m.height());
+    else
+        courant.rx() += m.horizontalAdvance(texte);
+}
+
+void PictureBox::PaintPicture(const QImage& image, QPointF pt)
+{
+    QPainter p(&calque_);
+    prepare(p);
+    p.drawImage(pt, image);
+    update(versPixels_.mapRect(QRectF(pt, image.size())).toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+double PictureBox::TextWidth(const QString& texte) const
+{
+    return QFontMetricsF(police, &calque_).horizontalAdvance(texte);
+}
+
+double PictureBox::TextHeight(const QString&) const
+{
+    return QFontMetricsF(police, &calque_).height();
+}
+
+void PictureBox::ajouteImage(ImageControl* image)
+{
+    images_.append(image);
+    connect(image, &QObject::destroyed, this, [this, image] {
+        images_.removeAll(image);
+        if (capture_ == image)
+            capture_ = nullptr;
+    });
+}
+
+void PictureBox::rafraichit(const QRectF& zone)
+{
+    update(zone.toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+void PictureBox::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    const QRect zone = e->rect();
+    p.fillRect(zone, fondCouleur_);
+    if (!fond_.isNull())
+        p.drawImage(zone.topLeft(), fond_, zone);
+    p.drawImage(zone.topLeft(), calque_, zone);
+    for (const ImageControl* image : images_)
+        if (image->isVisible() && !image->picture().isNull() && image->rect().intersects(zone))
+            p.drawImage(QPointF(image->left(), image->top()), image->picture());
+}
+
+ImageControl* PictureBox::imageSous(QPointF pt) const
+{
+    for (auto it = images_.crbegin(); it != images_.crend(); ++it)
+        if ((*it)->isVisible() && (*it)->rect().contains(pt))
+            return *it;
+    return nullptr;
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* e)
+{
+    const QPointF pt = e->position();
+    if (ImageControl* image = imageSous(pt)) {
+        capture_ = image;
+        Q_EMIT image->mouseDown(e->buttons(), e->modifiers(), pt.x() - image->left(), pt.y() - image->top());
+        Q_EMIT image->mouseMove(e->buttons(), e->modifiers(), pt.x() - image->left(), pt.y() - image->top());
+        return;
+    }
+    Q_EMIT mouseDown(e->buttons(), e->modifiers(), versPixels_.inverted().map(pt));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPointF pt = e->position();
+    ImageControl* image = capture_ ? capture_ : imageSous(pt);
+    if (image) {
+        setCursor(image->cursor());
+        Q_EMIT image->mouseMove(e->buttons(), e->modifiers(), pt.x() - image->left(), pt.y() - image->top());
+        return;
+    }
+    unsetCursor();
+    Q_EMIT mouseMove(e->buttons(), e->modifiers(), versPixels_.inverted().map(pt));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    const QPointF pt = e->position();
+    if (ImageControl* image = capture_) {
+        capture_ = nullptr;
+        Q_EMIT image->mouseUp(e->button(), e->modifiers(), pt.x() - image->left(), pt.y() - image->top());
+    }
+}
+
+void PictureBox::leaveEvent(QEvent*)
+{
+    unsetCursor();
+}

@@ -1,0 +1,90 @@
+#pragma once
+// A picture box that keeps what is drawn on it: a background picture, a drawing layer on top,
+// and windowless pictures (ImageControl) above both. Drawing persists between repaints; the
+// composite image (background + drawing) is what is copied, printed and tested.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <QTransform>
+#include <QWidget>
+
+class ImageControl;
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(const QString& nom, QWidget* parent = nullptr);
+
+    // Size of the persistent images in pixels; also the widget's size.
+    void setTaille(const QSize& taille);
+
+    // Background picture, drawn at (0, 0) at its natural size over the back colour.
+    void setPicture(const QImage& image);
+    QImage picture() const { return fond_; }
+    QColor backColor() const { return fondCouleur_; }
+    void setBackColor(const QColor& c);
+
+    // The composite of background and drawing layer (without the ImageControls).
+    QImage Image() const;
+    // The background becomes the current composite, so that later clears keep the drawing.
+    void fixeDessin();
+    // Clears the drawing layer; the background stays. The current position goes back to (0, 0).
+    void Cls();
+
+    // User scale: the rectangle of drawing units shown by the whole picture box.
+    void setEchelle(const QRectF& unites);
+    QRectF echelle() const { return echelle_; }
+
+    // Drawing state.
+    QColor foreColor = Qt::black;
+    int drawStyle = 0;  // 0 solid, 1 dashed, 2 dotted
+    int drawWidth = 1;
+    QFont police;
+    QPointF courant;    // current position (CurrentX, CurrentY), in drawing units
+
+    void Line(QPointF a, QPointF b, const QColor& c);
+    void Line(QPointF a, QPointF b) { Line(a, b, foreColor); }
+    void LigneVers(QPointF b, const QColor& c);  // from the current position
+    void Box(QPointF a, QPointF b, const QColor& c, bool plein);
+    void PSet(QPointF p, const QColor& c);
+    // Prints at the current position; the position moves to the end of the text, or to the
+    // start of the next line when finLigne is set.
+    void Print(const QString& texte, bool finLigne = true);
+    void PaintPicture(const QImage& image, QPointF p);
+    double TextWidth(const QString& texte) const;
+    double TextHeight(const QString& texte) const;
+
+    const QList<ImageControl*>& images() const { return images_; }
+
+    // Repaints the given rectangle (drawing units of the images' placement: pixels).
+    void rafraichit(const QRectF& zone);
+
+Q_SIGNALS:
+    void mouseMove(Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, QPointF position);
+    void mouseDown(Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, QPointF position);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+
+private:
+    friend class ImageControl;
+    void ajouteImage(ImageControl* image);
+    ImageControl* imageSous(QPointF p) const;
+    QPen crayon(const QColor& c) const;
+    void prepare(class QPainter& p) const;
+
+    QImage fond_;
+    QImage calque_;
+    QColor fondCouleur_ = Qt::white;
+    QRectF echelle_;
+    QTransform versPixels_;
+    QList<ImageControl*> images_;
+    ImageControl* capture_ = nullptr;
+};

@@ -1,0 +1,75 @@
+#include "core/nombres.h"
+
+#include <QtTest>
+
+using Module1::formate;
+using Module1::lisNombre;
+
+class TstNombres : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void formats_data()
+    {
+        QTest::addColumn<double>("valeur");
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("champ entier") << 14.0 << "###0.0#" << "14,0";
+        QTest::newRow("champ zéro") << 0.0 << "###0.0#" << "0,0";
+        QTest::newRow("champ deux décimales") << 11.666666 << "###0.0#" << "11,67";
+        QTest::newRow("champ arrondi à une") << 2.5 << "###0.0#" << "2,5";
+        QTest::newRow("champ négatif") << -0.388888 << "###0.0#" << "-0,39";
+        QTest::newRow("champ entier sous un") << 0.05 << "###0.0#" << "0,05";
+        QTest::newRow("pas de -0,0") << -0.001 << "###0.0#" << "0,0";
+        QTest::newRow("coord") << 1.2345 << "#######0.0#" << "1,23";
+        QTest::newRow("coord grand") << 123456.7 << "#######0.0#" << "123456,7";
+        QTest::newRow("date trois décimales") << 0.15 << "#######0.0##" << "0,15";
+        QTest::newRow("date flottant") << double(0.04f * 3) << "#######0.0##" << "0,12";
+        QTest::newRow("date arrondie") << 1.23456 << "#######0.0##" << "1,235";
+        QTest::newRow("division 0,1") << 0.1 << "################0.0##############" << "0,1";
+        QTest::newRow("division 1000") << 1000.0 << "################0.0##############" << "1000,0";
+        QTest::newRow("sans décimales") << 150.0 << "0" << "150";
+    }
+    void formats()
+    {
+        QFETCH(double, valeur);
+        QFETCH(QString, image);
+        QFETCH(QString, texte);
+        QCOMPARE(formate(valeur, image), texte);
+    }
+
+    void lecture_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<double>("valeur");
+        QTest::addColumn<int>("lus");
+        QTest::newRow("virgule") << "2,5" << 2.5 << 3;
+        QTest::newRow("point") << "2.5" << 2.5 << 3;
+        QTest::newRow("blancs devant") << "  -3,25" << -3.25 << 7;
+        QTest::newRow("vide") << "" << 0.0 << 0;
+        QTest::newRow("lettres") << "abc" << 0.0 << 0;
+        QTest::newRow("signe seul") << "-" << 0.0 << 0;
+        QTest::newRow("s'arrête au texte") << "12abc" << 12.0 << 2;
+        QTest::newRow("parenthèse") << "3.5)" << 3.5 << 3;
+        QTest::newRow("exposant E") << "1.5E-3" << 0.0015 << 6;
+        QTest::newRow("exposant D") << "2D2" << 200.0 << 3;
+        QTest::newRow("E sans chiffres") << "2E" << 2.0 << 1;
+        QTest::newRow("virgule seule") << "," << 0.0 << 0;
+        QTest::newRow("point final") << "7." << 7.0 << 2;
+        QTest::newRow("décimales seules") << ".5" << 0.5 << 2;
+        QTest::newRow("zéros devant") << "0010" << 10.0 << 4;
+        QTest::newRow("dépassement") << "1E999" << qInf() << 5;
+        QTest::newRow("infime") << "1E-999" << 0.0 << 6;
+    }
+    void lecture()
+    {
+        QFETCH(QString, texte);
+        QFETCH(double, valeur);
+        QFETCH(int, lus);
+        int n = -1;
+        QCOMPARE(lisNombre(texte, &n), valeur);
+        QCOMPARE(n, lus);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstNombres)
+#include "tst_nombres.moc"
