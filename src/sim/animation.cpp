@@ -1,0 +1,127 @@
+#include "sim/animation.h"
+
+#include "sim/echelle.h"
+
+#include <cmath>
+
+namespace sim {
+
+namespace {
+
+double pas(const Reglages& r)
+{
+    return r.ralenti ? pasRalenti : pasNormal;
+}
+
+// The date is a 32-bit float advanced by a 64-bit step, as the display has always shown it.
+void avance(SimulationState& etat, const Reglages& r)
+{
+    etat.t = float(double(etat.t) + pas(r));
+}
+
+void impact(const Reglages& r, ResultatTick& res)
+{
+    if (r.lieu != int(Lieu::Lune))
+        res.actions.append(Action::Impact);
+}
+
+// End of the motion: the timer stops; a last photograph is taken where the projectile lies
+// when recording; recording stops.
+void finDuMouvement(EtatAnimation& anim, ResultatTick& res)
+{
+    res.actions.append(Action::FinDuMouvement);
+    if (anim.chronoActif == 1)
+        res.actions.append(Action::Photo);
+    anim.chronoActif = 0;
+    res.actions.append(Action::MajChrono);
+}
+
+// Shadow, photograph when due, leaving the scene: the same tail after both kinds of step.
+void queue(EtatAnimation& anim, Placement& place, const Reglages& r, ResultatTick& res)
+{
+    place.ombreGauche = place.gauche;
+    if (anim.photoDue == 1)
+        res.actions.append(Action::Photo);
+    if (r.sortieInitialise && (place.gauche < -16.0 || place.gauche > 400.0))
+        res.actions.append(Action::Sortie);
+}
+
+void volLibre(SimulationState& etat, EtatAnimation& anim, Placement& place, const Reglages& r,
+              ResultatTick& res)
+{
+    const float x = xLibre(r.x0, etat.vx, etat.t);
+    const double y = yLibre(r.y0, etat.vy, etat.g, etat.t);
+    place.gauche = gaucheDe(x);
+    res.affichage = textesAffichage(x, etat.t, y);
+    place.haut = hautDe(y);
+    if (place.haut > double(solHaut)) {
+        place.haut = solHaut;
+        impact(r, res);
+        if (r.projectile == int(Projectile::Ballon)) {
+            etat.rebondActif = 1;
+        } else {
+            etat.t = 0.0f;
+            finDuMouvement(anim, res);
+        }
+    }
+    queue(anim, place, r, res);
+}
+
+}  // namespace
+
+ResultatTick tick(SimulationState& etat, EtatAnimation& anim, Placement& place, const Reglages& r)
+{
+    ResultatTick res;
+    avance(etat, r);
+    anim.photoDue = 0;
+    if (anim.chronoActif == 1 && etat.t >= anim.prochainePhoto) {
+        // Back exactly onto the photograph's date, so the photographs are evenly spaced.
+        etat.t = anim.prochainePhoto;
+        anim.prochainePhoto = float(double(anim.prochainePhoto) + r.intervalleMs / 1000.0);
+        anim.photoDue = 1;
+    }
+    if (etat.rebondActif != 0)
+        rebond(etat, anim, place, r, res);
+    else
+        volLibre(etat, anim, place, r, res);
+    return res;
+}
+
+void rebond(SimulationState& etat, EtatAnimation& anim, Placement& place, const Reglages& r,
+            ResultatTick& res)
+{
+    if (etat.rebondActif == 1) {
+        anim.xRebond = xDe(place.gauche);
+        anim.yRebond = yDe(place.haut);
+        anim.vxRebond = float(restitution * double(etat.vx));
+        anim.vyRebond = float(-restitution * double(etat.vy - etat.g * etat.t));
+        anim.tRebond = etat.t;
+        etat.rebondActif = 2;
+        avance(etat, r);
+    }
+    const float tau = etat.t - anim.tRebond;
+    const float x = anim.xRebond + anim.vxRebond * tau;
+    const double td = tau;
+    const double y = double(anim.yRebond) + double(anim.vyRebond) * td - 0.5 * double(etat.g) * td * td;
+    place.gauche = gaucheDe(x);
+    res.affichage = textesAffichage(x, etat.t, y);
+    place.haut = hautDe(y);
+    if (place.haut > double(solHaut)) {
+        place.haut = solHaut;
+        impact(r, res);
+        anim.xRebond = xDe(place.gauche);
+        anim.yRebond = yDe(place.haut);
+        anim.vxRebond = float(restitution * double(anim.vxRebond));
+        anim.vyRebond = float(-restitution * double(anim.vyRebond - etat.g * tau));
+        anim.tRebond = etat.t;
+        etat.rebondActif = 2;
+        if (std::fabs(anim.vyRebond) < vitesseArretRebond) {
+            etat.rebondActif = 0;
+            etat.t = 0.0f;
+            finDuMouvement(anim, res);
+        }
+    }
+    queue(anim, place, r, res);
+}
+
+}  // namespace sim
