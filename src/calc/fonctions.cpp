@@ -1,0 +1,147 @@
+// The function step and the parenthesis step of the reduction.
+
+#include "calc/calcul.h"
+
+#include <cmath>
+
+namespace Module1 {
+
+namespace {
+
+constexpr const char* nomsFonctions[] = {"SQR", "EXP", "LON", "LOG", "SIN", "COS", "TAN", "ISI", "ICO", "ITA"};
+
+const char* fonctionEn(QStringView texte, qsizetype i)
+{
+    if (i + 3 > texte.size())
+        return nullptr;
+    const QStringView trois = texte.mid(i, 3);
+    for (const char* nom : nomsFonctions)
+        if (trois == QLatin1String(nom))
+            return nom;
+    return nullptr;
+}
+
+bool estChiffre(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Arcsine as the calculator computes it; NaN beyond 1 in magnitude.
+double arcSinus(double x)
+{
+    if (x == 1.0)
+        return 2.0 * std::atan(1.0);
+    if (x == -1.0)
+        return -2.0 * std::atan(1.0);
+    return std::atan(x / std::sqrt(1.0 - x * x));
+}
+
+double valeurFonction(QLatin1String nom, double x, qint16 angles)
+{
+    const bool degres = angles == ModeAngles::Degres;
+    const double pi = valeurPi();
+    const double versRadians = pi / 180.0;
+    const double versDegres = 180.0 / pi;
+    if (nom == QLatin1String("SQR"))
+        return std::sqrt(x);
+    if (nom == QLatin1String("EXP"))
+        return std::exp(x);
+    if (nom == QLatin1String("LON"))
+        return x > 0.0 ? std::log(x) : std::nan("");
+    if (nom == QLatin1String("LOG"))
+        return x > 0.0 ? std::log(x) / std::log(10.0) : std::nan("");
+    if (nom == QLatin1String("SIN"))
+        return std::sin(degres ? x * versRadians : x);
+    if (nom == QLatin1String("COS"))
+        return std::cos(degres ? x * versRadians : x);
+    if (nom == QLatin1String("TAN"))
+        return std::tan(degres ? x * versRadians : x);
+    double v = 0.0;
+    if (nom == QLatin1String("ITA"))
+        v = std::atan(x);
+    else if (nom == QLatin1String("ISI"))
+        v = arcSinus(x);
+    else  // "ICO"
+        v = 2.0 * std::atan(1.0) - arcSinus(x);
+    return degres ? v * versDegres : v;
+}
+
+bool contientNomDeFonction(QStringView texte)
+{
+    // Letters "F" to "Y" belong to function names; "D" and "E" are exponent letters.
+    for (const QChar c : texte)
+        if (c.unicode() >= 70 && c.unicode() <= 89)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+bool appliqueFonctions(QString& expression, qint16 angles, Jetons& jetons)
+{
+    qsizetype i = 0;
+    while (jetons.nbFonctions > 0 && i < expression.size()) {
+        const char* nom = fonctionEn(expression, i);
+        const qsizetype debut = i + 4;  // first character of the argument, after the name's blank
+        if (!nom || debut >= expression.size() || expression[i + 3] != QLatin1Char(' ')) {
+            ++i;
+            continue;
+        }
+        const QChar premier = expression[debut];
+        if (!estChiffre(premier) && premier != QLatin1Char('-') && premier != QLatin1Char('.')) {
+            ++i;  // a parenthesis or another function: this one waits for its argument
+            continue;
+        }
+        qsizetype fin = debut;
+        while (fin < expression.size() && expression[fin] != QLatin1Char(')') && expression[fin] != QLatin1Char(' '))
+            ++fin;
+        const QStringView argument = QStringView(expression).mid(debut, fin - debut);
+        // "-(" or "-SIN": the sign of an argument that is not computed yet.
+        if (premier == QLatin1Char('-')
+            && (argument.size() < 2 || (!estChiffre(argument[1]) && argument[1] != QLatin1Char('.')))) {
+            ++i;
+            continue;
+        }
+        double x = 0.0;
+        if (!lisOperande(argument.toString(), x))
+            return false;
+        const double v = valeurFonction(QLatin1String(nom), x, angles);
+        if (!std::isfinite(v))
+            return false;
+        expression.replace(i, fin - i, ecritNombre(v));
+        --jetons.nbFonctions;
+        i = 0;
+    }
+    return true;
+}
+
+bool reduitParentheses(QString& expression, qint16 /*angles*/, Jetons& jetons, bool afficheVide)
+{
+    for (;;) {
+        const qsizetype ouvrante = expression.lastIndexOf(QLatin1Char('('));
+        if (ouvrante < 0)
+            return true;
+        const qsizetype fermante = expression.indexOf(QLatin1Char(')'), ouvrante);
+        if (fermante < 0)
+            return false;  // ")" before "(": nothing sensible to reduce
+        QString interieur = expression.mid(ouvrante + 1, fermante - ouvrante - 1);
+        if (contientNomDeFonction(interieur))
+            return true;  // the function step must act first
+        normaliseExpr(interieur);
+        if (!calculeOperateurs(interieur, jetons, afficheVide))
+            return false;
+        interieur = interieur.trimmed();
+        // Only a number may replace the parentheses: pieces spliced back without them would be
+        // computed with the wrong precedence.
+        double v = 0.0;
+        if (!lisOperande(interieur, v))
+            return false;
+        expression.replace(ouvrante, fermante - ouvrante + 1, interieur);
+        --jetons.nbParentheses;
+        normaliseExpr(expression);
+        if (jetons.nbParentheses <= 0)
+            return true;
+    }
+}
+
+}  // namespace Module1
