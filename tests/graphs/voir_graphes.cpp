@@ -1,0 +1,41 @@
+// Shows the graph window for a given throw, to look at it under Xvfb, or prints the three
+// graphs to a PDF file through the recording platform to look at the page.
+//   voir_graphes <g> <v0> <angle> <x0> <y0> [title]
+//   voir_graphes --pdf <file> <g> <v0> <angle> <x0> <y0>
+
+#include "graphs/graphes.h"
+#include "platform/plateforme_factice.h"
+
+#include <QApplication>
+
+#include <cmath>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QStringList a = app.arguments();
+    QString pdf;
+    if (a.size() > 2 && a[1] == QStringLiteral("--pdf")) {
+        pdf = a[2];
+        a.remove(1, 2);
+    }
+    auto nombre = [&](int i, double defaut) { return a.size() > i ? a[i].toDouble() : defaut; };
+    const double angle = nombre(3, 85) * M_PI / 180.0;
+    const double v0 = nombre(2, 14);
+    const EntreesGraphes entrees{a.size() > 6 ? a[6] : QStringLiteral("ballon ( m = 450 g )"),
+                                 QRect(0, 0, 800, 600),
+                                 float(nombre(1, 9.8)),
+                                 float(v0 * std::cos(angle)),
+                                 float(v0 * std::sin(angle)),
+                                 a.size() > 4 ? a[4] : QStringLiteral("0"),
+                                 a.size() > 5 ? a[5] : QStringLiteral("0")};
+    if (!pdf.isEmpty()) {
+        AvecPlateformeFactice f;
+        f.factice.sortiePdf = pdf;
+        graphes fenetre(entrees);
+        fenetre.Command8_Click();
+        return fenetre.grapheImpossible;
+    }
+    graphes::affiche(entrees, nullptr);
+    return 0;
+}
