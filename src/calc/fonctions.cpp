@@ -2,6 +2,7 @@
 
 #include "calc/calcul.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Module1 {
@@ -13,6 +14,10 @@ constexpr const char* nomsFonctions[] = {"SQR", "EXP", "LON", "LOG", "SIN", "COS
 const char* fonctionEn(QStringView texte, qsizetype i)
 {
     if (i + 3 > texte.size())
+        return nullptr;
+    // Every name starts with one of these letters: most positions are settled at once.
+    const char16_t c = texte[i].unicode();
+    if (c != 'S' && c != 'E' && c != 'L' && c != 'C' && c != 'T' && c != 'I')
         return nullptr;
     const QStringView trois = texte.mid(i, 3);
     for (const char* nom : nomsFonctions)
@@ -110,7 +115,10 @@ bool appliqueFonctions(QString& expression, qint16 angles, Jetons& jetons)
             return false;
         expression.replace(i, fin - i, ecritNombre(v));
         --jetons.nbFonctions;
-        i = 0;
+        // The scan starts again from the beginning in effect: a function before this one can
+        // only have been waiting for this argument if its own argument starts here ("SIN SIN 30")
+        // or one sign before ("SIN -SIN 30"), that is at most five positions back.
+        i = std::max<qsizetype>(0, i - 5);
     }
     return true;
 }
