@@ -1,0 +1,66 @@
+#pragma once
+// Puts the paragraphs the reader finds into a QTextDocument. Table rows are kept until
+// they are complete, so a table is built from checked row data, whatever order of
+// \cell, \row and \intbl the file uses.
+
+#include "rtf/formats.h"
+
+#include <QTextCursor>
+#include <QTextImageFormat>
+
+#include <map>
+#include <utility>
+#include <vector>
+
+class QTextDocument;
+class QTextList;
+
+namespace Rtf {
+
+struct Segment {
+    QString texte;
+    FormatCar car;
+    bool estImage = false;
+    QTextImageFormat image;
+};
+
+struct Paragraphe {
+    FormatPar par;
+    FormatListe liste;
+    FormatCar carFin;  // format at the paragraph mark: sets the height of an empty line
+    std::vector<Segment> segments;
+};
+
+class Constructeur {
+public:
+    static constexpr int kColonnesMax = 64;
+
+    Constructeur(QTextDocument* doc, const Tables& tables);
+
+    void paragraphe(Paragraphe&& p);
+    void cellule(Paragraphe&& p);
+    void rangee(const QList<int>& cellx);
+    void termine();
+
+private:
+    using Listes = std::map<std::pair<int, int>, QTextList*>;
+    struct Rangee {
+        std::vector<std::vector<Paragraphe>> cellules;
+        QList<int> cellx;
+    };
+
+    void ecris(QTextCursor& c, const Paragraphe& p, Listes& listes, bool& blocLibre);
+    void fermeTableau();
+
+    QTextDocument* doc_;
+    const Tables& tables_;
+    QTextCursor curseur_;
+    bool blocLibre_ = true;  // the cursor's block is empty and not yet used
+    Listes listes_;
+
+    std::vector<Paragraphe> celluleCourante_;
+    std::vector<std::vector<Paragraphe>> rangeeCourante_;
+    std::vector<Rangee> tableau_;
+};
+
+}  // namespace Rtf

@@ -1,0 +1,95 @@
+#include "rtf/images.h"
+
+#include "rtf/formats.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+#include <QSize>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <algorithm>
+#include <atomic>
+
+namespace Rtf {
+
+namespace {
+
+// A hostile \picwgoal must not become a giant placeholder.
+constexpr int kCoteMax = 4000;
+
+int borne(double v) { return std::clamp(int(v + 0.5), 1, kCoteMax); }
+
+QImage decode(const ImageRtf& image)
+{
+    const char* format = nullptr;
+    if (image.type == "pngblip")
+        format = "PNG";
+    else if (image.type == "jpegblip")
+        format = "JPEG";
+    else
+        return {};
+    QByteArray copie = image.donnees;
+    QBuffer tampon(&copie);
+    QImageReader lecteur(&tampon, format);
+    QImage resultat;
+    if (!lecteur.read(&resultat))
+        return {};
+    return resultat;
+}
+
+QImage remplacant(QSize taille)
+{
+    QImage img(taille, QImage::Format_RGB32);
+    img.fill(QColor(0xE0, 0xE0, 0xE0));
+    const QRgb bord = qRgb(0x90, 0x90, 0x90);
+    for (int x = 0; x < img.width(); ++x) {
+        img.setPixel(x, 0, bord);
+        img.setPixel(x, img.height() - 1, bord);
+    }
+    for (int y = 0; y < img.height(); ++y) {
+        img.setPixel(0, y, bord);
+        img.setPixel(img.width() - 1, y, bord);
+    }
+    return img;
+}
+
+}  // namespace
+
+QTextImageFormat ajouteImage(QTextDocument* doc, const ImageRtf& image)
+{
+    static std::atomic<int> compteur{0};
+    const QImage decodee = decode(image);
+
+    // Shown size: goal x scale, in twips; without a goal, the picture's own size.
+    const double sx = std::clamp(image.echelleX, 1, 1000) / 100.0;
+    const double sy = std::clamp(image.echelleY, 1, 1000) / 100.0;
+    double largeur = image.picwgoal > 0 ? image.picwgoal / kTwipsParPixel : 0;
+    double hauteur = image.pichgoal > 0 ? image.pichgoal / kTwipsParPixel : 0;
+    if (largeur <= 0 || hauteur <= 0) {
+        if (!decodee.isNull()) {
+            largeur = decodee.width();
+            hauteur = decodee.height();
+        } else {
+            largeur = 96;
+            hauteur = 96;
+        }
+    }
+    const QSize taille(borne(largeur * sx), borne(hauteur * sy));
+
+    const QString nom = QStringLiteral("rtf-image-%1").arg(compteur.fetch_add(1) + 1);
+    doc->addResource(QTextDocument::ImageResource, QUrl(nom), decodee.isNull() ? remplacant(taille) : decodee);
+
+    QTextImageFormat f;
+    f.setName(nom);
+    f.setWidth(taille.width());
+    f.setHeight(taille.height());
+    // The writer puts back the file's own bytes, never a re-encoded or placeholder copy.
+    f.setProperty(kProprieteImageDonnees, image.donnees);
+    f.setProperty(kProprieteImageType, image.type);
+    f.setProperty(kProprieteImageTaille, QSize(image.picw, image.pich));
+    return f;
+}
+
+}  // namespace Rtf

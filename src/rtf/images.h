@@ -1,0 +1,29 @@
+#pragma once
+// Pictures of RTF files: PNG and JPEG are shown; other kinds (WMF, EMF, DIB) cannot be
+// decoded by Qt, so they get a placeholder and keep their bytes for the writer.
+
+#include <QByteArray>
+#include <QTextFormat>
+#include <QTextImageFormat>
+
+class QTextDocument;
+
+namespace Rtf {
+
+// Properties of a QTextImageFormat that keep the file's own picture.
+inline constexpr int kProprieteImageDonnees = QTextFormat::UserProperty + 0x5254;  // raw bytes
+inline constexpr int kProprieteImageType = QTextFormat::UserProperty + 0x5255;     // e.g. "wmetafile8"
+inline constexpr int kProprieteImageTaille = QTextFormat::UserProperty + 0x5256;   // QSize picw, pich
+
+struct ImageRtf {
+    QByteArray type;  // control word of the kind, with its parameter: "pngblip", "wmetafile8"
+    int picw = 0, pich = 0;
+    int picwgoal = 0, pichgoal = 0;  // twips
+    int echelleX = 100, echelleY = 100;
+    QByteArray donnees;
+};
+
+// Registers the picture as a resource of the document and returns the format that shows it.
+QTextImageFormat ajouteImage(QTextDocument* doc, const ImageRtf& image);
+
+}  // namespace Rtf

@@ -1,0 +1,459 @@
+// Control words of the reader, dispatched by the destination of the current group.
+
+#include "rtf/lecteur.h"
+
+#include <QTextDocument>
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace Rtf {
+
+namespace {
+
+std::string_view vue(QByteArrayView v) { return {v.data(), size_t(v.size())}; }
+
+// Destinations whose content is never shown. Many come without \*, so a reader that
+// only skips {\* ...} would show document titles, style names or list markers.
+const std::unordered_set<std::string_view>& destinationsSautees()
+{
+    static const std::unordered_set<std::string_view> s = {
+        "stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer", "footerl",
+        "footerr", "footerf", "revtbl", "rsidtbl", "generator", "themedata", "colorschememapping",
+        "datastore", "latentstyles", "xmlnstbl", "mmathPr", "pgdsctbl", "nonshppict", "pntext",
+        "listtext", "footnote", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn",
+        "objdata", "objclass", "objname", "objalias", "objsect", "shp", "sp", "sn", "sv", "xe", "tc",
+        "tcn", "txe", "bkmkstart", "bkmkend", "annotation", "atnid", "atnauthor", "atnref",
+        "atnicn", "atndate", "atrfstart", "atrfend", "template", "docvar", "userprops", "fchars",
+        "lchars", "pgptbl", "filetbl", "pntxta", "pntxtb", "pnseclvl", "nonesttables",
+        "nesttableprops", "picprop", "blipuid", "falt", "panose", "fname", "comment", "title",
+        "author", "operator", "keywords", "subject", "doccomm", "company", "category", "manager",
+        "hlinkbase", "creatim", "revtim", "printim", "buptim", "passwordhash", "protusertbl",
+        "wgrffmtfilter", "htmltag", "mhtmltag", "fontemb", "fontfile", "listpicture", "listname",
+        "leveltext", "levelnumbers", "expandedcolortbl", "bkmkstart", "formfield", "ffdeftext",
+        "shpinst", "shprslt", "background", "mmath", "oleclsid"};
+    return s;
+}
+
+// Words of a font table entry; anything else at the table's own level means the
+// table was never closed and the body has started.
+const std::unordered_set<std::string_view>& motsPolices()
+{
+    static const std::unordered_set<std::string_view> s = {
+        "f", "fnil", "froman", "fswiss", "fmodern", "fscript", "fdecor", "ftech", "fbidi",
+        "fcharset", "fprq", "cpg", "fttruetype", "ftnil", "uc", "u", "upr"};
+    return s;
+}
+
+bool egal(QByteArrayView a, const char* b) { return vue(a) == b; }
+
+QTextListFormat::Style styleDuNfc(int nfc, int niveau)
+{
+    switch (nfc) {
+    case 0: return QTextListFormat::ListDecimal;
+    case 1: return QTextListFormat::ListUpperRoman;
+    case 2: return QTextListFormat::ListLowerRoman;
+    case 3: return QTextListFormat::ListUpperAlpha;
+    case 4: return QTextListFormat::ListLowerAlpha;
+    case 23:
+        return niveau % 3 == 0 ? QTextListFormat::ListDisc
+                               : niveau % 3 == 1 ? QTextListFormat::ListCircle : QTextListFormat::ListSquare;
+    case 255: return QTextListFormat::ListStyleUndefined;
+    default: return QTextListFormat::ListDecimal;
+    }
+}
+
+QString cibleDuLien(const QByteArray& instruction)
+{
+    const QByteArray i = instruction.trimmed();
+    if (!i.startsWith("HYPERLINK"))
+        return {};
+    QByteArray reste = i.mid(9).trimmed();
+    if (reste.startsWith('"')) {
+        const qsizetype fin = reste.indexOf('"', 1);
+        reste = fin < 0 ? reste.mid(1) : reste.mid(1, fin - 1);
+    } else {
+        const qsizetype fin = reste.indexOf(' ');
+        if (fin >= 0)
+            reste.truncate(fin);
+    }
+    return QString::fromLatin1(reste.left(2048));
+}
+
+}  // namespace
+
+void Lecteur::mot(const Lexeme& l)
+{
+    Etat& e = etat();
+    const bool etoile = e.etoile;
+    e.etoile = false;
+    if (e.dest == Dest::Saute)
+        return;
+    if (l.mot.isEmpty()) {
+        if (etoile)
+            e.dest = Dest::Saute;
+        return;  // a name too long to be a control word
+    }
+    if (egal(l.mot, "u")) {
+        unicode(l.aParam ? l.param : 0);
+        return;
+    }
+    if (egal(l.mot, "uc")) {
+        e.uc = std::clamp(l.aParam ? l.param : 1, 0, 8);
+        return;
+    }
+    if (destination(l.mot))
+        return;
+    if (etoile) {
+        e.dest = Dest::Saute;
+        return;
+    }
+    switch (e.dest) {
+    case Dest::Texte: motTexte(l.mot, l.aParam, l.param); break;
+    case Dest::Polices:
+        if (pile_.size() >= 2 && pile_[pile_.size() - 2].dest != Dest::Polices && police_.nom.isEmpty()
+            && !motsPolices().contains(vue(l.mot)) && l.mot.front() != 'f') {
+            // The font table was never closed: what follows is the body.
+            validePolice();
+            e.dest = pile_[pile_.size() - 2].dest;
+            if (e.dest == Dest::Texte)
+                motTexte(l.mot, l.aParam, l.param);
+            break;
+        }
+        motPolices(l.mot, l.aParam, l.param);
+        break;
+    case Dest::Couleurs: {
+        const int v = std::clamp(l.param, 0, 255);
+        if (egal(l.mot, "red"))
+            rouge_ = v, couleurDefinie_ = true;
+        else if (egal(l.mot, "green"))
+            vert_ = v, couleurDefinie_ = true;
+        else if (egal(l.mot, "blue"))
+            bleu_ = v, couleurDefinie_ = true;
+        break;
+    }
+    case Dest::Image: motImage(l.mot, l.param); break;
+    case Dest::Listes:
+    case Dest::Surcharges: motListes(l.mot, l.param); break;
+    case Dest::Pn: motPn(l.mot, l.param); break;
+    case Dest::Upr:
+    case Dest::ChampInst:
+    case Dest::Saute: break;
+    }
+}
+
+bool Lecteur::destination(QByteArrayView mot)
+{
+    Etat& e = etat();
+    const std::string_view m = vue(mot);
+    if (m == "ud") {
+        if (e.dest == Dest::Upr)
+            e.dest = e.destAvantUpr;
+        else
+            e.dest = Dest::Saute;
+        return true;
+    }
+    if (destinationsSautees().contains(m)) {
+        e.dest = Dest::Saute;
+        return true;
+    }
+    if (m == "fonttbl") {
+        e.dest = Dest::Polices;
+        police_ = PoliceEnCours{};
+    } else if (m == "colortbl") {
+        e.dest = Dest::Couleurs;
+    } else if (m == "pict") {
+        e.dest = Dest::Image;
+        image_ = ImageRtf{};
+        demiOctet_ = -1;
+    } else if (m == "listtable") {
+        e.dest = Dest::Listes;
+    } else if (m == "listoverridetable") {
+        e.dest = Dest::Surcharges;
+    } else if (m == "pn") {
+        e.dest = e.dest == Dest::Texte ? Dest::Pn : Dest::Saute;
+        pn_ = PnEnCours{};
+    } else if (m == "field") {
+        instruction_.clear();
+    } else if (m == "fldinst") {
+        e.dest = Dest::ChampInst;
+    } else if (m == "fldrslt") {
+        e.dest = Dest::Texte;
+        const QString lien = cibleDuLien(instruction_);
+        if (!lien.isEmpty())
+            e.car.lien = lien;
+    } else if (m == "upr") {
+        e.destAvantUpr = e.dest;
+        e.dest = Dest::Upr;
+    } else if (m != "shppict" && m != "object" && m != "result") {
+        return false;
+    }
+    // \shppict, \object and \result hold content shown in place.
+    return true;
+}
+
+void Lecteur::motTexte(QByteArrayView mot, bool aParam, int param)
+{
+    Etat& e = etat();
+    FormatCar& c = e.car;
+    FormatPar& p = e.par;
+    const std::string_view m = vue(mot);
+    const bool actif = !aParam || param != 0;
+    // Format changes apply from here on: text gathered so far keeps the old format.
+    videOctets();
+
+    if (m == "par" || m == "sect" || m == "page") finParagraphe(false);
+    else if (m == "line") ajouteCaractere(0x2028);
+    else if (m == "tab") ajouteCaractere('\t');
+    else if (m == "cell") finParagraphe(true);
+    else if (m == "nestcell" || m == "nestrow") { p.dansTableau = true; finParagraphe(false); }
+    else if (m == "row") {
+        if (!courant_.segments.empty())
+            finParagraphe(true);
+        constructeur_->rangee(cellx_);
+    }
+    else if (m == "trowd") cellx_.clear();
+    else if (m == "cellx") { if (cellx_.size() < Constructeur::kColonnesMax) cellx_.append(param); }
+    else if (m == "emdash") ajouteCaractere(0x2014);
+    else if (m == "endash") ajouteCaractere(0x2013);
+    else if (m == "bullet") ajouteCaractere(0x2022);
+    else if (m == "lquote") ajouteCaractere(0x2018);
+    else if (m == "rquote") ajouteCaractere(0x2019);
+    else if (m == "ldblquote") ajouteCaractere(0x201C);
+    else if (m == "rdblquote") ajouteCaractere(0x201D);
+    else if (m == "emspace") ajouteCaractere(0x2003);
+    else if (m == "enspace") ajouteCaractere(0x2002);
+    else if (m == "qmspace") ajouteCaractere(0x2005);
+    else if (m == "zwj") ajouteCaractere(0x200D);
+    else if (m == "zwnj") ajouteCaractere(0x200C);
+    else if (m == "zwbo") ajouteCaractere(0x200B);
+    else if (m == "ltrmark") ajouteCaractere(0x200E);
+    else if (m == "rtlmark") ajouteCaractere(0x200F);
+    // Character formats
+    else if (m == "plain") { const QString lien = c.lien; c = FormatCar{}; c.lien = lien; }
+    else if (m == "b") c.gras = actif;
+    else if (m == "i") c.italique = actif;
+    else if (m == "strike" || m == "striked") c.barre = actif;
+    else if (m == "caps") c.majuscules = actif;
+    else if (m == "scaps") c.petitesMajuscules = actif;
+    else if (m == "v") c.cache = actif;
+    else if (m == "ul" || m == "uldb" || m == "ulw" || m == "ulth")
+        c.souligne = actif ? QTextCharFormat::SingleUnderline : QTextCharFormat::NoUnderline;
+    else if (m == "uld") c.souligne = actif ? QTextCharFormat::DotLine : QTextCharFormat::NoUnderline;
+    else if (m == "uldash") c.souligne = actif ? QTextCharFormat::DashUnderline : QTextCharFormat::NoUnderline;
+    else if (m == "uldashd") c.souligne = actif ? QTextCharFormat::DashDotLine : QTextCharFormat::NoUnderline;
+    else if (m == "uldashdd") c.souligne = actif ? QTextCharFormat::DashDotDotLine : QTextCharFormat::NoUnderline;
+    else if (m == "ulwave") c.souligne = actif ? QTextCharFormat::WaveUnderline : QTextCharFormat::NoUnderline;
+    else if (m == "ulnone") c.souligne = QTextCharFormat::NoUnderline;
+    else if (m == "f") c.police = aParam ? std::max(param, 0) : 0;
+    else if (m == "fs") c.taille = aParam && param > 0 ? std::min(param, 3276) : 24;
+    else if (m == "cf") c.couleur = param;
+    else if (m == "cb" || m == "highlight" || m == "chcbpat") c.fond = param;
+    else if (m == "super") c.vertical = Vertical::Exposant;
+    else if (m == "sub") c.vertical = Vertical::Indice;
+    else if (m == "nosupersub") c.vertical = Vertical::Normal;
+    else if (m == "up") c.vertical = actif ? Vertical::Exposant : Vertical::Normal;
+    else if (m == "dn") c.vertical = actif ? Vertical::Indice : Vertical::Normal;
+    // Paragraph formats
+    else if (m == "pard") p = FormatPar{};
+    else if (m == "ql") p.alignement = Qt::AlignLeft;
+    else if (m == "qc") p.alignement = Qt::AlignHCenter;
+    else if (m == "qr") p.alignement = Qt::AlignRight;
+    else if (m == "qj" || m == "qd") p.alignement = Qt::AlignJustify;
+    else if (m == "li" || m == "lin") p.gauche = std::clamp(param, -31680, 31680);
+    else if (m == "ri" || m == "rin") p.droite = std::clamp(param, -31680, 31680);
+    else if (m == "fi") p.premiereLigne = std::clamp(param, -31680, 31680);
+    else if (m == "sb") p.avant = std::clamp(param, 0, 31680);
+    else if (m == "sa") p.apres = std::clamp(param, 0, 31680);
+    else if (m == "sl") p.interligne = std::clamp(param, -31680, 31680);
+    else if (m == "slmult") p.interligneMultiple = param != 0;
+    else if (m == "tx") { if (p.tabulations.size() < 64) p.tabulations.append(std::clamp(param, 0, 31680)); }
+    else if (m == "intbl") p.dansTableau = actif;
+    else if (m == "itap") p.dansTableau = param > 0;
+    else if (m == "ls") p.ls = std::max(param, 0);
+    else if (m == "ilvl") p.ilvl = std::clamp(param, 0, 8);
+    // Header
+    else if (m == "ansicpg") codePageDoc_ = codePageValide(param);
+    else if (m == "mac") codePageDoc_ = 10000;
+    else if (m == "pc") codePageDoc_ = 437;
+    else if (m == "pca") codePageDoc_ = codePageValide(850);
+    else if (m == "deff") { deff_ = std::max(param, 0); tables_.deff = deff_; }
+}
+
+void Lecteur::motPolices(QByteArrayView mot, bool aParam, int param)
+{
+    const std::string_view m = vue(mot);
+    if (m == "f") {
+        if (police_.numero >= 0)
+            validePolice();
+        police_ = PoliceEnCours{};
+        police_.numero = aParam ? std::max(param, 0) : 0;
+    } else if (m == "fcharset") {
+        police_.charset = param;
+    } else if (m == "cpg") {
+        police_.cpg = codePageValide(param);
+    }
+}
+
+void Lecteur::texteTable(QByteArrayView octets)
+{
+    for (char c : octets) {
+        if (etat().dest == Dest::Couleurs) {
+            if (c != ';')
+                continue;
+            if (tables_.couleurs.size() < kCouleursMax)
+                tables_.couleurs.append(couleurDefinie_ ? QColor(rouge_, vert_, bleu_) : QColor());
+            rouge_ = vert_ = bleu_ = 0;
+            couleurDefinie_ = false;
+        } else if (c == ';') {
+            validePolice();
+        } else if (police_.numero >= 0 && police_.nom.size() < 256) {
+            police_.nom.append(c);
+        }
+    }
+}
+
+void Lecteur::validePolice()
+{
+    if (police_.numero < 0)
+        return;
+    if (tables_.polices.size() < kPolicesMax || tables_.polices.contains(police_.numero)) {
+        Police p;
+        const int cpCharset = police_.charset >= 0 ? codePageDuCharset(police_.charset) : 0;
+        p.charset = police_.charset;
+        p.nom = decodeur_.decode(police_.nom, cpCharset > 0 ? cpCharset : codePageDoc_).trimmed();
+        p.codePage = police_.cpg > 0 ? police_.cpg : cpCharset;
+        if (p.nom.compare(u"Symbol", Qt::CaseInsensitive) == 0 && (police_.charset < 0 || police_.charset == 2))
+            p.codePage = kCodePageSymbole;
+        else if (police_.charset == 2)
+            p.codePage = kCodePagePrivee;
+        tables_.polices.insert(police_.numero, p);
+    }
+    police_ = PoliceEnCours{};
+}
+
+void Lecteur::motImage(QByteArrayView mot, int param)
+{
+    const std::string_view m = vue(mot);
+    if (m == "pngblip" || m == "jpegblip" || m == "emfblip" || m == "macpict")
+        image_.type = QByteArray(m.data(), qsizetype(m.size()));
+    else if (m == "wmetafile" || m == "dibitmap" || m == "wbitmap" || m == "pmmetafile")
+        image_.type = QByteArray(m.data(), qsizetype(m.size())) + QByteArray::number(param);
+    else if (m == "picw") image_.picw = std::clamp(param, 0, 1'000'000);
+    else if (m == "pich") image_.pich = std::clamp(param, 0, 1'000'000);
+    else if (m == "picwgoal") image_.picwgoal = std::clamp(param, 0, 1'000'000);
+    else if (m == "pichgoal") image_.pichgoal = std::clamp(param, 0, 1'000'000);
+    else if (m == "picscalex") image_.echelleX = std::clamp(param, 1, 1000);
+    else if (m == "picscaley") image_.echelleY = std::clamp(param, 1, 1000);
+}
+
+void Lecteur::finImage()
+{
+    if (image_.donnees.isEmpty() || pile_.size() < 2 || pile_[pile_.size() - 2].dest != Dest::Texte) {
+        image_ = ImageRtf{};
+        return;
+    }
+    videOctets();
+    Segment s;
+    s.estImage = true;
+    s.car = pile_[pile_.size() - 2].car;
+    s.image = ajouteImage(doc_, image_);
+    courant_.segments.push_back(std::move(s));
+    image_ = ImageRtf{};
+}
+
+void Lecteur::motListes(QByteArrayView mot, int param)
+{
+    const std::string_view m = vue(mot);
+    if (etat().dest == Dest::Surcharges) {
+        if (m == "listid")
+            listidSurcharge_ = param;
+        else if (m == "ls" && surcharges_.size() < kListesMax)
+            surcharges_.insert(param, listidSurcharge_);
+        return;
+    }
+    if (m == "list") {
+        if (int(listes_.size()) < kListesMax)
+            listes_.push_back(ListeDef{});
+    } else if (listes_.empty()) {
+        return;
+    } else if (m == "listlevel") {
+        if (listes_.back().formats.size() < 9)
+            listes_.back().formats.push_back(0);
+    } else if ((m == "levelnfc" || m == "levelnfcn") && !listes_.back().formats.empty()) {
+        listes_.back().formats.back() = param;
+    } else if (m == "listid") {
+        listes_.back().id = param;
+    }
+}
+
+void Lecteur::motPn(QByteArrayView mot, int param)
+{
+    const std::string_view m = vue(mot);
+    if (m == "pnlvlblt") pn_.genre = 1;
+    else if (m == "pnlvlbody") pn_.genre = 0;
+    else if (m == "pnlvlcont") pn_.genre = 2;
+    else if (m == "pnlvl") { pn_.genre = 0; pn_.niveau = std::clamp(param - 1, 0, 8); }
+    else if (m == "pndec" || m == "pncard" || m == "pnord" || m == "pnordt" || m == "pncardt")
+        pn_.style = QTextListFormat::ListDecimal;
+    else if (m == "pnucltr") pn_.style = QTextListFormat::ListUpperAlpha;
+    else if (m == "pnlcltr") pn_.style = QTextListFormat::ListLowerAlpha;
+    else if (m == "pnucrm") pn_.style = QTextListFormat::ListUpperRoman;
+    else if (m == "pnlcrm") pn_.style = QTextListFormat::ListLowerRoman;
+    else if (m == "pnstart") pn_.debut = std::clamp(param, 0, 32767);
+}
+
+void Lecteur::finPn()
+{
+    FormatListe l;
+    if (pn_.genre != 2) {
+        l.style = pn_.genre == 1 ? QTextListFormat::ListDisc : pn_.style;
+        l.niveau = pn_.niveau;
+        l.debut = pn_.debut;
+        // WordPad lists have no number: items of the same kind in a row are one list.
+        l.cle = -1 - int(l.style);
+    }
+    etat().par.pn = l;
+}
+
+FormatListe Lecteur::listeDe(const FormatPar& p) const
+{
+    if (p.ls > 0) {
+        auto it = surcharges_.constFind(p.ls);
+        if (it != surcharges_.constEnd()) {
+            for (const ListeDef& d : listes_) {
+                if (d.id != it.value() || d.formats.empty())
+                    continue;
+                FormatListe l;
+                l.niveau = p.ilvl;
+                l.cle = p.ls;
+                const size_t n = std::min<size_t>(size_t(p.ilvl), d.formats.size() - 1);
+                l.style = styleDuNfc(d.formats[n], p.ilvl);
+                return l;
+            }
+        }
+    }
+    if (p.pn.estListe()) {
+        // WordPad has one level: deeper items only show as a wider indent.
+        FormatListe l = p.pn;
+        if (l.niveau == 0)
+            l.niveau = std::clamp(p.gauche / 720 - 1, 0, 8);
+        if (l.style == QTextListFormat::ListDisc) {
+            l.style = styleDuNfc(23, l.niveau);
+            l.cle = -1 - int(l.style);
+        }
+        return l;
+    }
+    if (p.ls > 0) {
+        FormatListe l;
+        l.style = styleDuNfc(23, p.ilvl);
+        l.niveau = p.ilvl;
+        l.cle = p.ls;
+        return l;
+    }
+    return {};
+}
+
+}  // namespace Rtf
