@@ -16,6 +16,17 @@ PictureBox::PictureBox(const QString& nom, QWidget* parent)
     police = font();
 }
 
+PictureBox::~PictureBox()
+{
+    // The pictures go first, while the list that tracks them still exists.
+    const QList<ImageControl*> images = images_;
+    images_.clear();
+    for (ImageControl* image : images) {
+        disconnect(image, nullptr, this, nullptr);
+        delete image;
+    }
+}
+
 void PictureBox::setTaille(const QSize& taille)
 {
     setFixedSize(taille);

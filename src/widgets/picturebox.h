@@ -17,6 +17,7 @@ class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(const QString& nom, QWidget* parent = nullptr);
+    ~PictureBox() override;
 
     // Size of the persistent images in pixels; also the widget's size.
     void setTaille(const QSize& taille);

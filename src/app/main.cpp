@@ -1,0 +1,19 @@
+#include "scene/feuillep.h"
+
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Baltor"));
+    QApplication::setApplicationVersion(QStringLiteral(BALTOR_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("baltor"));
+    // The program speaks French whatever the system's settings.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+
+    feuilleP fenetre;
+    fenetre.show();
+    return app.exec();
+}

@@ -1,0 +1,144 @@
+#pragma once
+// The main window: the scene, the parameter panel, the animation and chronophotography
+// controls, the exercise text area, the command row and the help line. Its methods are
+// spread over several files by concern (feuillep_*.cpp).
+
+#include "platform/plateforme.h"
+#include "sim/animation.h"
+
+#include <QImage>
+#include <QList>
+#include <QWidget>
+
+#include <memory>
+
+class ImageControl;
+class PictureBox;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+class QTimer;
+class QToolButton;
+
+class feuilleP : public QWidget {
+    Q_OBJECT
+public:
+    explicit feuilleP(QWidget* parent = nullptr);
+    ~feuilleP() override;
+
+    // --- scene ---
+    PictureBox* Picture2;
+    ImageControl* projectile;
+    ImageControl* ombre;
+    QLabel* Label1;  // "x = … m"
+    QLabel* Label2;  // "date: t = … s"
+    QLabel* Label4;  // "y = … m"
+    QImage sauvetage;  // clean copy of the scene while it is flattened for output
+
+    // --- parameter panel ---
+    PictureBox* Picture3;
+    QLabel* Label6;  // title bar " Paramètres"
+    QComboBox* Combo1;  // place
+    QComboBox* Combo2;  // projectile
+    QLineEdit* Text1;   // x0
+    QLineEdit* Text2;   // y0
+    QLineEdit* Text3;   // v0
+    QLineEdit* Text4;   // angle
+
+    // --- options ---
+    QFrame* Frame2;
+    QLabel* Label7;     // title bar " Options"
+    QCheckBox* Check1;  // "Afficher le repère"
+    QCheckBox* Check3;  // "Afficher la grille"
+    QCheckBox* Check2;  // "Date et coordonnées"
+
+    // --- animation ---
+    QTimer* Timer1;
+    QToolButton* command15;  // start
+    QToolButton* command16;  // pause
+    QToolButton* command18;  // back to the initial position
+    QCheckBox* speed;        // "Ralenti"
+    QCheckBox* Check4;       // "Initialiser si sortie de l'écran"
+
+    // --- chronophotography ---
+    QToolButton* command12;
+    QLabel* Image5;  // camera picture (hidden)
+    QLabel* Image6;  // stop picture (hidden)
+    QLineEdit* chrono;
+    QLabel* Label5;
+
+    // --- exercise text, help line, commands ---
+    QLineEdit* fich;
+    QTextEdit* supertext;
+    QLabel* info;
+    QPushButton* Command1;   // "&Fermer"
+    QPushButton* Command7;   // "&Aide"
+    QPushButton* Command9;   // "&Voir le cours"
+    QPushButton* Command8;   // "&Calculatrice"
+    QPushButton* Command14;  // "&Graphes"
+    QPushButton* Command10;  // "&Imprimer"
+    QPushButton* Command4;   // "Co&pier"
+    QPushButton* Command11;  // "&Enregistrer"
+    QPushButton* Command2;   // "&Ouvrir"
+    QPushButton* Command13;  // "&Effacer"
+    QToolButton* btexo;
+    QToolButton* Image1;     // shows the parameter panel
+    QToolButton* Image3;     // shows the options
+    QToolButton* Image4;     // "Stop"
+
+    // Picture lists (1-based in the description, 0-based here).
+    QList<QImage> ImageList1;  // projectiles
+    QList<QImage> ImageList2;  // shadows
+
+    // The impact sound of the chosen projectile.
+    std::unique_ptr<ClipSon> MMControl1;
+
+    // Run state of the animation (chronophotography and bounce).
+    sim::EtatAnimation anim;
+    qint16& chronoActif = anim.chronoActif;
+
+    // The persistent image of the window's own background.
+    const QImage& fondFenetre() const { return fondFenetre_; }
+
+    // What the tick reads from the controls.
+    sim::Reglages reglages() const;
+
+public Q_SLOTS:
+    void Form_Load();
+    void Form_Paint();
+
+    void Combo1_Click();
+    void Combo2_Click();
+
+    void Timer1_Timer();
+    void command15_Click();
+    void command16_Click();
+    void command18_Click();
+    void voxvoy();
+    void plusbouton();
+    void maj12();
+
+    void repere();
+    void miseniv();
+    void Check1_Click();
+    void Check2_Click();
+    void Check3_Click();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    void creeControles();
+    void creeScene();
+    void chargeImages();
+    void photo();
+    void placeImages(const sim::Placement& p);
+    sim::Placement placement() const;
+    void ecritAffichage(const sim::Affichage& a);
+
+    QImage fondFenetre_;
+};
