@@ -354,6 +354,22 @@ QImage mars()
     ciel.setColorAt(0.5, QColor(182, 128, 80));
     ciel.setColorAt(1, QColor(220, 170, 118));
     p.fillRect(img.rect(), ciel);
+    // A small pale sun in the dusty sky, far from the corner where the date is written.
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF soleil(92, 132);
+    QRadialGradient halo(soleil, 60);
+    halo.setColorAt(0, QColor(255, 236, 200, 110));
+    halo.setColorAt(0.25, QColor(250, 214, 160, 45));
+    halo.setColorAt(1, QColor(240, 190, 130, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(halo);
+    p.drawEllipse(soleil, 60, 60);
+    QRadialGradient disque(soleil, 4.5);
+    disque.setColorAt(0, QColor(255, 252, 240));
+    disque.setColorAt(0.7, QColor(255, 244, 220));
+    disque.setColorAt(1, QColor(255, 236, 200, 0));
+    p.setBrush(disque);
+    p.drawEllipse(soleil, 4.5, 4.5);
     p.end();
 
     // Flat-topped mesas: a gentle talus at the foot, then a steep cliff up to the table.
