@@ -207,6 +207,11 @@ void Ecrivain::bloc(const QTextBlock& b, bool dansTableau)
         diff(formatDe(b.charFormat()));
     for (auto it = b.begin(); !it.atEnd(); ++it)
         fragment(it.fragment());
+    // LibreOffice drops a whole paragraph whose mark is still raised or lowered.
+    if (etat_.vertical != Vertical::Normal) {
+        motCle("nosupersub");
+        etat_.vertical = Vertical::Normal;
+    }
 }
 
 void Ecrivain::liste(const QTextBlock& b, QTextList* l)

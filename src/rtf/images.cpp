@@ -85,10 +85,14 @@ QTextImageFormat ajouteImage(QTextDocument* doc, const ImageRtf& image)
     f.setName(nom);
     f.setWidth(taille.width());
     f.setHeight(taille.height());
-    // The writer puts back the file's own bytes, never a re-encoded or placeholder copy.
-    f.setProperty(kProprieteImageDonnees, image.donnees);
-    f.setProperty(kProprieteImageType, image.type);
-    f.setProperty(kProprieteImageTaille, QSize(image.picw, image.pich));
+    // The writer puts back the file's own bytes, except a PNG or JPEG that does not decode:
+    // LibreOffice refuses a whole file for one such picture, so the placeholder is saved.
+    const bool abime = decodee.isNull() && (image.type == "pngblip" || image.type == "jpegblip");
+    if (!abime) {
+        f.setProperty(kProprieteImageDonnees, image.donnees);
+        f.setProperty(kProprieteImageType, image.type);
+        f.setProperty(kProprieteImageTaille, QSize(image.picw, image.pich));
+    }
     return f;
 }
 

@@ -143,6 +143,7 @@ private slots:
     void allerRetour();
     void lignesCourtes();
     void listesSousFormeWordPad();
+    void exposantFermeAvantLeParagraphe();
 };
 
 void TestEcrivain::entete()
@@ -231,6 +232,21 @@ void TestEcrivain::listesSousFormeWordPad()
     QVERIFY(rtf.contains("\\pnlcltr"));
     QVERIFY(rtf.contains("\\pnucrm"));
     QVERIFY(rtf.contains("{\\f1\\ftech\\fcharset2 Symbol;}"));
+}
+
+void TestEcrivain::exposantFermeAvantLeParagraphe()
+{
+    // LibreOffice loses a paragraph whose mark is still raised.
+    QTextDocument doc;
+    QTextCursor c(&doc);
+    c.insertText(u"m.s"_s);
+    QTextCharFormat f;
+    f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    c.insertText(u"-2"_s, f);
+    c.insertBlock();
+    c.insertText(u"suite"_s, QTextCharFormat());
+    const QByteArray rtf = Rtf::ecris(doc);
+    QVERIFY2(rtf.contains(R"(\super -2\nosupersub\par)"), rtf.constData());
 }
 
 QTEST_MAIN(TestEcrivain)

@@ -10,7 +10,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextList>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -56,9 +58,9 @@ void TestLibreOffice::initTestCase()
     // Every file written by us goes through one soffice run.
     const QString base = outils::dossierDonnees();
     QStringList chemins;
-    for (const QString& f : outils::fichiersRtf(base + "/third_party") + outils::fichiersRtf(base + "/synthetic")) {
+    for (const QString& f : outils::fichiersRtf(base)) {
         QTextDocument doc;
-        if (!Rtf::lis(outils::lisFichier(base + (f.contains(u"/"_s) && QFile::exists(base + "/third_party/" + f) ? "/third_party/" : "/synthetic/") + f), &doc))
+        if (f.startsWith(u"fuzz/"_s) || !Rtf::lis(outils::lisFichier(base + "/" + f), &doc))
             continue;
         const QString nom = QString(f).replace(u'/', u'_');
         QFile sortie(dossier_.filePath(nom));
@@ -91,7 +93,15 @@ void TestLibreOffice::memeTexte()
     QFile txt(dossier_.filePath(u"txt/"_s + QFileInfo(nom).completeBaseName() + u".txt"_s));
     QVERIFY2(txt.open(QIODevice::ReadOnly), qPrintable(txt.fileName()));
     const QString libre = normalise(QString::fromUtf8(txt.readAll()));
-    QString notre = outils::texte(doc);
+    // LibreOffice writes the list marks into the text.
+    QStringList lignes;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        QString ligne = b.text();
+        if (QTextList* l = b.textList())
+            ligne.prepend(l->format().style() > QTextListFormat::ListDecimal ? u"• "_s : l->itemText(b) + u' ');
+        lignes << ligne;
+    }
+    QString notre = lignes.join(u'\n');
     notre.replace(u'\t', u' ');
     QString leur = libre;
     leur.replace(u'\t', u' ');
