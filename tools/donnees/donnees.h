@@ -133,6 +133,11 @@ QRgb eclaire(const QColor& base, const V3& n, double ambiant, double speculaire,
 QImage roche(int large, int haut, QPointF centre, double rx, double ry, const QColor& clair, const QColor& sombre,
              double rugosite, std::uint32_t graine);
 
+void nuage(QPainter& p, Hasard& h, QPointF centre, double large, double haut);
+void arbre(QPainter& p, Hasard& h, QPointF pied, double haut, double large);
+// The Earth as seen from the Moon, half lit by a sun on the right, on a transparent canvas.
+QImage planete(double rayon);
+
 // A rock resting on the ground at base, half as wide as taille, with its soft shadow thrown to
 // the right (the sun is on the left in every picture).
 void caillou(QPainter& p, Hasard& h, QPointF base, double taille, const QColor& clair, const QColor& sombre);

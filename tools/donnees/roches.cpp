@@ -1,10 +1,6 @@
-// Shading shared by the projectiles and the landscapes, the rocks both of them show, and the
-// craters of the Moon.
+// Shading shared by the projectiles and the landscapes, and the rocks both of them show.
 #include "donnees.h"
 
-#include <QLinearGradient>
-#include <QPainter>
-#include <QRadialGradient>
 
 namespace donnees {
 
@@ -58,47 +54,6 @@ QImage roche(int large, int haut, QPointF centre, double rx, double ry, const QC
         }
     }
     return img;
-}
-
-// A crater seen in perspective: a bowl with a raised rim, shaded by the slope of its surface.
-void cratere(QImage& img, double cx, double cy, double rayon, double aplatissement, double force)
-{
-    const double ry = rayon * aplatissement;
-    for (int y = int(cy - ry * 1.6); y <= int(cy + ry * 1.6) + 1; ++y)
-        for (int x = int(cx - rayon * 1.6); x <= int(cx + rayon * 1.6) + 1; ++x) {
-            const double u = (x + 0.5 - cx) / rayon, v = (y + 0.5 - cy) / ry;
-            const double r = std::sqrt(u * u + v * v);
-            if (r > 1.6 || r < 1e-6)
-                continue;
-            const double bord = std::exp(-((r - 1) / 0.22) * ((r - 1) / 0.22));
-            const double dhdr = (r < 1 ? 2.0 * 0.5 * r : 0.0) - 0.18 * 2 * (r - 1) / 0.0484 * bord;
-            const double hu = dhdr * u / r, hv = dhdr * v / r;
-            const double eclairage = std::clamp(1.0 + force * (hu * 0.9 + hv * 0.35), 0.45, 1.6);
-            const double fond = r < 0.85 ? 0.93 : 1.0;
-            module(img, x, y, eclairage * fond);
-        }
-}
-
-// An irregular rock with its soft shadow thrown to the right.
-void caillou(QPainter& p, Hasard& h, QPointF base, double taille, const QColor& clair, const QColor& sombre)
-{
-    QRadialGradient ombre(base + QPointF(taille * 0.7, -taille * 0.05), taille * 1.4);
-    ombre.setColorAt(0, QColor(20, 10, 5, 90));
-    ombre.setColorAt(1, QColor(20, 10, 5, 0));
-    p.save();
-    p.translate(base + QPointF(taille * 0.7, -taille * 0.05));
-    p.scale(1.0, 0.28);
-    p.translate(-(base + QPointF(taille * 0.7, -taille * 0.05)));
-    p.setPen(Qt::NoPen);
-    p.setBrush(ombre);
-    p.drawEllipse(base + QPointF(taille * 0.7, -taille * 0.05), taille * 1.4, taille * 1.4);
-    p.restore();
-    // The rock itself, drawn on its own small canvas and resting on the base point.
-    const double rx = taille, ry = taille * h.entre(0.45, 0.65);
-    const int large = int(std::ceil(2 * rx * 1.15)) + 2, haut = int(std::ceil(2 * ry * 1.15)) + 2;
-    const QImage pierre = reduit(roche(large, haut, QPointF(large / 2.0, haut - ry - 0.5), rx, ry, clair, sombre, 0.6,
-                                       std::uint32_t(h.entier(1, 1 << 20))));
-    p.drawImage(QPointF(base.x() - large / 2.0, base.y() - haut + 0.5 + ry * 0.1), pierre);
 }
 
 }  // namespace donnees
