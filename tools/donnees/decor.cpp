@@ -22,40 +22,36 @@ void nuage(QPainter& p, Hasard& h, QPointF centre, double large, double haut)
         // Puffs sit on a common flat base, as fair-weather clouds do.
         bulles.push_back({QPointF(centre.x() + fx * large * 0.38, centre.y() + haut * 0.5 - r * h.entre(0.85, 1.1)), r});
     }
-    bulles.push_back({QPointF(centre.x(), centre.y() + haut * 0.3), 0});  // the flat base, drawn as an ellipse
     p.setPen(Qt::NoPen);
-    auto bulle = [&](const Bulle& b, const QPointF& decalage, double echelle) {
-        if (b.r == 0)
-            p.drawEllipse(b.c + decalage, large * 0.46, haut * 0.28);
-        else
-            p.drawEllipse(b.c + decalage, b.r * echelle, b.r * echelle);
-    };
-    for (const Bulle& b : bulles) {  // grey-blue underside first, the lit puffs over it
-        const double r = b.r ? b.r : large * 0.46;
-        QRadialGradient g(b.c + QPointF(0, r * 0.2), r);
+    auto dessous = [&](QPointF c, double r) {
+        QRadialGradient g(c + QPointF(0, r * 0.2), r);
         g.setColorAt(0, QColor(172, 190, 212, 170));
         g.setColorAt(0.6, QColor(172, 190, 212, 100));
         g.setColorAt(1, QColor(172, 190, 212, 0));
         p.setBrush(g);
-        p.save();
-        if (!b.r) {
-            p.translate(b.c);
-            p.scale(1, haut * 0.28 / r);
-            p.translate(-b.c);
-            p.drawEllipse(b.c, r, r);
-        } else
-            bulle(b, QPointF(0, r * 0.2), 1.0);
-        p.restore();
-    }
+    };
+    // The grey-blue underside first: every puff, then the flat base squeezed into an ellipse.
     for (const Bulle& b : bulles) {
-        if (!b.r)
-            continue;
+        dessous(b.c, b.r);
+        p.drawEllipse(b.c + QPointF(0, b.r * 0.2), b.r, b.r);
+    }
+    const QPointF base(centre.x(), centre.y() + haut * 0.3);
+    const double rayonBase = large * 0.46;
+    dessous(base, rayonBase);
+    p.save();
+    p.translate(base);
+    p.scale(1, haut * 0.28 / rayonBase);
+    p.translate(-base);
+    p.drawEllipse(base, rayonBase, rayonBase);
+    p.restore();
+    // Then the lit puffs over it.
+    for (const Bulle& b : bulles) {
         QRadialGradient g(b.c, b.r * 0.95, b.c - QPointF(b.r * 0.3, b.r * 0.4));
         g.setColorAt(0, QColor(252, 252, 254, 200));
         g.setColorAt(0.5, QColor(238, 242, 248, 130));
         g.setColorAt(1, QColor(226, 234, 245, 0));
         p.setBrush(g);
-        bulle(b, QPointF(0, 0), 0.95);
+        p.drawEllipse(b.c, b.r * 0.95, b.r * 0.95);
     }
 }
 
