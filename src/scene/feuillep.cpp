@@ -43,7 +43,8 @@ QLabel* barreDeTitre(QWidget* parent, const char* nom, const QString& texte, con
 QToolButton* boutonImage(QWidget* parent, const char* nom, const QRect& r)
 {
     auto* b = cree<QToolButton>(parent, nom, r);
-    b->setIconSize(QSize(r.width() - 8, r.height() - 8));
+    b->setIconSize(QSize(r.width() - 6, r.height() - 6));
+    b->setAutoRaise(true);
     b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
@@ -58,6 +59,7 @@ feuilleP::feuilleP(QWidget* parent)
     resize(800, 600);
     setMouseTracking(true);
     creeControles();
+    connecteControles();
     Form_Load();
 }
 
@@ -73,21 +75,21 @@ void feuilleP::creeControles()
     creeScene();
 
     // Parameter panel.
-    Label6 = barreDeTitre(this, "Label6", QStringLiteral(" Paramètres"), QRect(424, 6, 232, 18));
+    Label6 = barreDeTitre(this, "Label6", QStringLiteral(" Paramètres"), QRect(424, 6, 222, 18));
     Picture3 = new PictureBox(QStringLiteral("Picture3"), this);
     Picture3->move(424, 24);
-    Picture3->setTaille(QSize(232, 152));
+    Picture3->setTaille(QSize(222, 152));
     Picture3->setBackColor(QColor(246, 246, 238));
-    Combo1 = cree<QComboBox>(Picture3, "Combo1", QRect(84, 31, 144, 20));
-    Combo2 = cree<QComboBox>(Picture3, "Combo2", QRect(84, 7, 144, 20));
+    Combo1 = cree<QComboBox>(Picture3, "Combo1", QRect(82, 31, 136, 20));
+    Combo2 = cree<QComboBox>(Picture3, "Combo2", QRect(82, 7, 136, 20));
     for (QComboBox* c : {Combo1, Combo2}) {
         c->view()->setMinimumWidth(210);
         c->setFocusPolicy(Qt::StrongFocus);
     }
-    Text1 = cree<QLineEdit>(Picture3, "Text1", QRect(156, 55, 64, 20));
-    Text2 = cree<QLineEdit>(Picture3, "Text2", QRect(156, 79, 64, 20));
-    Text3 = cree<QLineEdit>(Picture3, "Text3", QRect(156, 103, 64, 20));
-    Text4 = cree<QLineEdit>(Picture3, "Text4", QRect(156, 127, 64, 20));
+    Text1 = cree<QLineEdit>(Picture3, "Text1", QRect(156, 55, 60, 20));
+    Text2 = cree<QLineEdit>(Picture3, "Text2", QRect(156, 79, 60, 20));
+    Text3 = cree<QLineEdit>(Picture3, "Text3", QRect(156, 103, 60, 20));
+    Text4 = cree<QLineEdit>(Picture3, "Text4", QRect(156, 127, 60, 20));
     for (QLineEdit* e : {Text1, Text2, Text3, Text4})
         e->setAlignment(Qt::AlignRight);
     Text1->setText(QStringLiteral("0"));
@@ -98,21 +100,21 @@ void feuilleP::creeControles()
     Image1->lower();
 
     // Display options.
-    Label7 = barreDeTitre(this, "Label7", QStringLiteral(" Options"), QRect(662, 6, 132, 18));
-    Frame2 = cree<QFrame>(this, "Frame2", QRect(662, 24, 132, 76));
+    Label7 = barreDeTitre(this, "Label7", QStringLiteral(" Options"), QRect(652, 6, 142, 18));
+    Frame2 = cree<QFrame>(this, "Frame2", QRect(652, 24, 142, 76));
     Frame2->setFrameShape(QFrame::StyledPanel);
     Frame2->setAutoFillBackground(true);
     Frame2->setPalette(QPalette(QColor(246, 246, 238)));
-    Check1 = cree<QCheckBox>(Frame2, "Check1", QRect(8, 4, 120, 22));
+    Check1 = cree<QCheckBox>(Frame2, "Check1", QRect(5, 4, 135, 22));
     Check1->setText(QStringLiteral("Afficher le repère"));
-    Check3 = cree<QCheckBox>(Frame2, "Check3", QRect(8, 27, 120, 22));
+    Check3 = cree<QCheckBox>(Frame2, "Check3", QRect(5, 27, 135, 22));
     Check3->setText(QStringLiteral("Afficher la grille"));
-    Check2 = cree<QCheckBox>(Frame2, "Check2", QRect(8, 50, 120, 22));
+    Check2 = cree<QCheckBox>(Frame2, "Check2", QRect(5, 50, 135, 22));
     Check2->setText(QStringLiteral("Date et coordonnées"));
     Check3->setChecked(true);
     Check3->setEnabled(false);
     Check2->setChecked(true);
-    Image3 = boutonImage(this, "Image3", QRect(662, 24, 32, 32));
+    Image3 = boutonImage(this, "Image3", QRect(652, 24, 32, 32));
     Image3->lower();
 
     // Animation.
@@ -120,13 +122,13 @@ void feuilleP::creeControles()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(40);
     Timer1->setTimerType(Qt::PreciseTimer);
-    command15 = boutonImage(this, "command15", QRect(662, 108, 40, 40));
+    command15 = boutonImage(this, "command15", QRect(660, 108, 40, 40));
     command15->setToolTip(QStringLiteral("Simulation"));
-    command16 = boutonImage(this, "command16", QRect(708, 108, 40, 40));
+    command16 = boutonImage(this, "command16", QRect(707, 108, 40, 40));
     command16->setToolTip(QStringLiteral("Pause"));
     command18 = boutonImage(this, "command18", QRect(754, 108, 40, 40));
     command18->setToolTip(QStringLiteral("Retrouver la position initiale"));
-    speed = cree<QCheckBox>(this, "speed", QRect(664, 154, 130, 20));
+    speed = cree<QCheckBox>(this, "speed", QRect(662, 154, 130, 20));
     speed->setText(QStringLiteral("Ralenti"));
     Check4 = cree<QCheckBox>(this, "Check4", QRect(424, 184, 232, 20));
     Check4->setText(QStringLiteral("Initialiser si sortie de l'écran"));
@@ -163,6 +165,8 @@ void feuilleP::creeControles()
     auto* rangee = new QWidget(this);
     rangee->setObjectName(QStringLiteral("rangeeCommandes"));
     rangee->setGeometry(6, 564, 788, 30);
+    QFont policeRangee(QStringLiteral("Arial"), 8);
+    rangee->setFont(policeRangee);
     auto* ligne = new QHBoxLayout(rangee);
     ligne->setContentsMargins(0, 0, 0, 0);
     ligne->setSpacing(3);
@@ -176,8 +180,9 @@ void feuilleP::creeControles()
     btexo->setObjectName(QStringLiteral("btexo"));
     btexo->setText(QStringLiteral("Exercices"));
     btexo->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    btexo->setIconSize(QSize(22, 22));
+    btexo->setIconSize(QSize(20, 20));
     btexo->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    btexo->setMinimumWidth(88);
     ligne->addWidget(btexo);
     Command2 = bouton("Command2", QStringLiteral("&Ouvrir"));
     Command11 = bouton("Command11", QStringLiteral("&Enregistrer"));

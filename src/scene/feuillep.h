@@ -101,6 +101,14 @@ public:
     sim::EtatAnimation anim;
     qint16& chronoActif = anim.chronoActif;
 
+    // Dragging the projectile: 1 while the left button holds it, and the grab point (pixels).
+    qint16 enPrise = 0;
+    qint16 prisX = 0;
+    qint16 prisY = 0;
+
+    // Shown after a copy of the scene to the clipboard.
+    QString confirmationCopie;
+
     // The persistent image of the window's own background.
     const QImage& fondFenetre() const { return fondFenetre_; }
 
@@ -110,6 +118,33 @@ public:
 public Q_SLOTS:
     void Form_Load();
     void Form_Paint();
+    void Form_Activate();
+    void Form_Resize();
+
+    // Key filters: the key may be replaced or discarded (set to a null QChar).
+    void Text1_KeyPress(QChar& touche);
+    void Text2_KeyPress(QChar& touche);
+    void Text3_KeyPress(QChar& touche);
+    void Text4_KeyPress(QChar& touche);
+    void chrono_KeyPress(QChar& touche);
+    void Text1_LostFocus();
+    void Text2_LostFocus();
+    void Text3_LostFocus();
+    void Text4_LostFocus();
+    void chrono_LostFocus();
+    void projectile_MouseMove(Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, double x, double y);
+
+    void command12_Click();
+
+    void Image1_Click();
+    void Label6_Click();
+    void Image3_Click();
+    void Label7_Click();
+    void Image4_Click();
+    void Command1_Click();
+    void Command14_Click();
+    void fich_Change();
+    void supertext_Change();
 
     void Combo1_Click();
     void Combo2_Click();
@@ -130,10 +165,19 @@ public Q_SLOTS:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void creeControles();
     void creeScene();
+    void connecteControles();
+    bool toucheChamp(QObject* champ, QKeyEvent* e);
+    void arreteEtRevient();
     void chargeImages();
     void photo();
     void placeImages(const sim::Placement& p);

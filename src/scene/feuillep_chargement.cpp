@@ -4,6 +4,9 @@
 
 #include "core/module1.h"
 #include "core/nombres.h"
+#include "scene/accueil.h"
+#include "scene/aides.h"
+#include "scene/panneau.h"
 #include "sim/echelle.h"
 #include "widgets/imagecontrol.h"
 #include "widgets/picturebox.h"
@@ -86,6 +89,9 @@ void feuilleP::Form_Load()
     ombre->setTop(420);
     ombre->setLeft(projectile->left());
 
+    Form_Resize();
+    Module1::texteAccueil(*supertext);
+
     // Places and projectiles; each selection runs its handler, which loads the picture or sound.
     Combo1->clear();
     Combo1->addItems({QStringLiteral("Terre ( g = 9,8 N / kg )"), QStringLiteral("Lune ( g = 1,62 N / kg )"),
@@ -102,7 +108,10 @@ void feuilleP::Form_Load()
     Text2->setText(Module1::formate(sim::yDe(projectile->top()), Module1::imageChamp));
     voxvoy();
 
-    info->setText(QStringLiteral("Vous pouvez modifier les paramètres,\r\nouvrir une configuration ou un exercice"));
+    info->setText(aides::parDefaut());
+    confirmationCopie =
+        QStringLiteral("L'image est copiée: vous pouvez la retrouver depuis toute application Windows (coller)");
+    dessinePanneau(*Picture3);
     maj12();
     Form_Paint();
 }

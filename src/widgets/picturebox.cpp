@@ -233,8 +233,8 @@ void PictureBox::mouseMoveEvent(QMouseEvent* e)
     const QPointF pt = e->position();
     ImageControl* image = capture_ ? capture_ : imageSous(pt);
     if (image) {
-        setCursor(image->cursor());
         Q_EMIT image->mouseMove(e->buttons(), e->modifiers(), pt.x() - image->left(), pt.y() - image->top());
+        setCursor(image->cursor());  // after the handler, which may have changed it
         return;
     }
     unsetCursor();

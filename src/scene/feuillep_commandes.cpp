@@ -1,0 +1,203 @@
+// The command row, the panel toggles, the help line, the size rule and the quit guard.
+
+#include "scene/feuillep.h"
+
+#include "core/module1.h"
+#include "graphs/graphes.h"
+#include "widgets/imagecontrol.h"
+#include "platform/plateforme.h"
+#include "scene/aides.h"
+#include "widgets/picturebox.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+void feuilleP::connecteControles()
+{
+    for (QLineEdit* champ : {Text1, Text2, Text3, Text4, chrono})
+        champ->installEventFilter(this);
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!aides::texte(w->objectName()).isEmpty() || w == command12)
+            w->installEventFilter(this);
+    Label6->installEventFilter(this);
+    Label7->installEventFilter(this);
+
+    connect(projectile, &ImageControl::mouseMove, this, &feuilleP::projectile_MouseMove);
+    connect(command12, &QToolButton::clicked, this, &feuilleP::command12_Click);
+    connect(Image1, &QToolButton::clicked, this, &feuilleP::Image1_Click);
+    connect(Image3, &QToolButton::clicked, this, &feuilleP::Image3_Click);
+    connect(Image4, &QToolButton::clicked, this, &feuilleP::Image4_Click);
+    connect(Command1, &QPushButton::clicked, this, &feuilleP::Command1_Click);
+    connect(Command14, &QPushButton::clicked, this, &feuilleP::Command14_Click);
+    connect(fich, &QLineEdit::textChanged, this, &feuilleP::fich_Change);
+    connect(supertext, &QTextEdit::textChanged, this, &feuilleP::supertext_Change);
+}
+
+bool feuilleP::eventFilter(QObject* objet, QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::KeyPress:
+        if (objet == Text1 || objet == Text2 || objet == Text3 || objet == Text4 || objet == chrono)
+            return toucheChamp(objet, static_cast<QKeyEvent*>(e));
+        break;
+    case QEvent::FocusOut:
+        if (objet == Text1)
+            Text1_LostFocus();
+        else if (objet == Text2)
+            Text2_LostFocus();
+        else if (objet == Text3)
+            Text3_LostFocus();
+        else if (objet == Text4)
+            Text4_LostFocus();
+        else if (objet == chrono)
+            chrono_LostFocus();
+        break;
+    case QEvent::Enter:
+        if (objet == command12)
+            info->setText(aides::chronophotographie(command12->toolTip()));
+        else if (const QString texte = aides::texte(objet->objectName()); !texte.isEmpty())
+            info->setText(texte);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (objet == Label6)
+            Label6_Click();
+        else if (objet == Label7)
+            Label7_Click();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(objet, e);
+}
+
+void feuilleP::mouseMoveEvent(QMouseEvent* e)
+{
+    info->setText(aides::parDefaut());
+    QWidget::mouseMoveEvent(e);
+}
+
+void feuilleP::Image1_Click()
+{
+    Picture3->show();
+    Label6->show();
+}
+
+void feuilleP::Label6_Click()
+{
+    Picture3->hide();
+    Label6->hide();
+}
+
+void feuilleP::Image3_Click()
+{
+    Frame2->show();
+    Label7->show();
+}
+
+void feuilleP::Label7_Click()
+{
+    Frame2->hide();
+    Label7->hide();
+}
+
+void feuilleP::Image4_Click()
+{
+    Picture2->setFocus();
+    chronoActif = 0;
+    Check1->setEnabled(true);
+    maj12();
+    Timer1->stop();
+    command18_Click();
+}
+
+void feuilleP::Command1_Click()
+{
+    close();
+}
+
+void feuilleP::Command14_Click()
+{
+    graphes::affiche(EntreesGraphes{Combo2->currentText(), geometry(), Module1::g, Module1::vx, Module1::vy,
+                                    Text1->text(), Text2->text()},
+                     this);
+}
+
+void feuilleP::fich_Change()
+{
+    fich->setCursorPosition(int(fich->text().size()));
+    fich->setToolTip(fich->text());
+}
+
+void feuilleP::supertext_Change()
+{
+    if (!fich->text().isEmpty())
+        Module1::texteModifie = 1;
+}
+
+void feuilleP::Form_Activate()
+{
+    plusbouton();
+}
+
+void feuilleP::Form_Resize()
+{
+    const Plateforme& p = plateforme();
+    if (p.tailleEcran().width() >= 850)
+        return;
+    if (isMaximized() || isMinimized() || isFullScreen())
+        showNormal();
+    if (size() != QSize(800, 600))
+        resize(800, 600);
+    const QSize ecran = p.tailleEcran();
+    move((ecran.width() - frameGeometry().width()) / 2, (ecran.height() - frameGeometry().height()) / 2);
+}
+
+void feuilleP::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (fondFenetre_.width() < width() || fondFenetre_.height() < height())
+        Form_Paint();
+    Form_Resize();
+}
+
+void feuilleP::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    QWidget::changeEvent(e);
+}
+
+void feuilleP::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    Form_Activate();
+}
+
+void feuilleP::closeEvent(QCloseEvent* e)
+{
+    if (Module1::texteModifie == 1 &&
+        plateforme().msgBox(QStringLiteral("Attention: perte des modifications du texte."),
+                            StyleMsg::OkAnnuler + StyleMsg::Question,
+                            QStringLiteral("Abandon des données?")) == ReponseMsg::Annuler) {
+        e->ignore();
+        return;
+    }
+    if (plateforme().msgBox(QStringLiteral("Quitter vraiment ce simulteur ?"), StyleMsg::OkAnnuler + StyleMsg::Question,
+                            QStringLiteral("Fermer")) == ReponseMsg::Annuler) {
+        e->ignore();
+        return;
+    }
+    Timer1->stop();
+    if (MMControl1)
+        MMControl1->ferme();
+    e->accept();
+}
