@@ -1,0 +1,93 @@
+// Figures of the main window: the cost of one animation tick with the repaint it causes, the
+// start-up, and the simulated date against the wall clock over a 10 s animation.
+
+#include "bench.h"
+
+#include "core/module1.h"
+#include "scene/feuillep.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+// A flight longer than 10 s: a vertical throw at 30 m/s on the Moon (it leaves the top of the
+// scene, which does not stop it).
+void volLong(feuilleP& f)
+{
+    f.Combo1->setCurrentIndex(1);
+    f.Combo1_Click();
+    f.Text3->setText(QStringLiteral("30,0"));
+    f.Text4->setText(QStringLiteral("90,0"));
+    f.voxvoy();
+    f.command18_Click();
+}
+
+}  // namespace
+
+BALTOR_BENCH(scene)
+{
+    std::vector<Mesure> mesures;
+
+    // Start-up: the window built and first painted.
+    std::vector<double> demarrages;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer chrono;
+        chrono.start();
+        feuilleP f;
+        f.show();
+        f.repaint();
+        QCoreApplication::processEvents();
+        demarrages.push_back(chrono.nsecsElapsed() / 1e6);
+    }
+    mesures.push_back({QStringLiteral("startup_ms"), mediane(demarrages), QStringLiteral("ms")});
+
+    // One tick and the repaint it causes, over the default throw (in view all the time),
+    // started again each time it ends.
+    {
+        feuilleP f;
+        f.show();
+        QCoreApplication::processEvents();
+        std::vector<double> ticks;
+        for (int i = 0; i < 2000; ++i) {
+            if (!f.Timer1->isActive()) {
+                f.command18_Click();
+                f.Timer1->start();
+            }
+            QElapsedTimer chrono;
+            chrono.start();
+            f.Timer1_Timer();
+            QCoreApplication::processEvents();
+            ticks.push_back(chrono.nsecsElapsed() / 1e6);
+        }
+        f.Timer1->stop();
+        mesures.push_back({QStringLiteral("tick_median_ms"), mediane(ticks), QStringLiteral("ms")});
+        mesures.push_back({QStringLiteral("tick_p99_ms"), centile(ticks, 0.99), QStringLiteral("ms")});
+    }
+
+    // The real timer for 10 s: where the simulated date stands against the wall clock.
+    {
+        feuilleP f;
+        f.show();
+        QCoreApplication::processEvents();
+        volLong(f);
+        f.Check4->setChecked(false);
+        QElapsedTimer horloge;
+        QEventLoop boucle;
+        QTimer::singleShot(10000, &boucle, &QEventLoop::quit);
+        f.command15_Click();
+        horloge.start();
+        boucle.exec();
+        const double reel = horloge.nsecsElapsed() / 1e9;
+        const double simule = Module1::t;
+        f.Timer1->stop();
+        mesures.push_back({QStringLiteral("realtime_error_pct"), (simule - reel) / reel * 100.0, QStringLiteral("%")});
+    }
+    return mesures;
+}
