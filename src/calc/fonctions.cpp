@@ -1,6 +1,7 @@
 // The function step and the parenthesis step of the reduction.
 
 #include "calc/calcul.h"
+#include "calc/noms.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,23 +9,6 @@
 namespace Module1 {
 
 namespace {
-
-constexpr const char* nomsFonctions[] = {"SQR", "EXP", "LON", "LOG", "SIN", "COS", "TAN", "ISI", "ICO", "ITA"};
-
-const char* fonctionEn(QStringView texte, qsizetype i)
-{
-    if (i + 3 > texte.size())
-        return nullptr;
-    // Every name starts with one of these letters: most positions are settled at once.
-    const char16_t c = texte[i].unicode();
-    if (c != 'S' && c != 'E' && c != 'L' && c != 'C' && c != 'T' && c != 'I')
-        return nullptr;
-    const QStringView trois = texte.mid(i, 3);
-    for (const char* nom : nomsFonctions)
-        if (trois == QLatin1String(nom))
-            return nom;
-    return nullptr;
-}
 
 bool estChiffre(QChar c)
 {
@@ -86,7 +70,7 @@ bool appliqueFonctions(QString& expression, qint16 angles, Jetons& jetons)
 {
     qsizetype i = 0;
     while (jetons.nbFonctions > 0 && i < expression.size()) {
-        const char* nom = fonctionEn(expression, i);
+        const char* nom = noms::fonctionEn(expression, i);
         const qsizetype debut = i + 4;  // first character of the argument, after the name's blank
         if (!nom || debut >= expression.size() || expression[i + 3] != QLatin1Char(' ')) {
             ++i;
@@ -125,31 +109,49 @@ bool appliqueFonctions(QString& expression, qint16 angles, Jetons& jetons)
 
 bool reduitParentheses(QString& expression, qint16 /*angles*/, Jetons& jetons, bool afficheVide)
 {
-    for (;;) {
-        const qsizetype ouvrante = expression.lastIndexOf(QLatin1Char('('));
+    // Each reduction removes the last "(", so the next one is searched for before it. The whole
+    // text is normalised once at the end: each inner text is normalised before it is computed,
+    // which folds the signs that a reduced value brings, and a value left between plain
+    // parentheses is reduced as they are. Normalising after every pair gives the same text and
+    // made deep nesting quadratic.
+    qsizetype depuis = expression.size() - 1;
+    bool ok = true;
+    bool reduit = false;
+    while (ok) {
+        const qsizetype ouvrante = depuis < 0 ? -1 : expression.lastIndexOf(QLatin1Char('('), depuis);
         if (ouvrante < 0)
-            return true;
+            break;
         const qsizetype fermante = expression.indexOf(QLatin1Char(')'), ouvrante);
-        if (fermante < 0)
-            return false;  // ")" before "(": nothing sensible to reduce
+        if (fermante < 0) {
+            ok = false;  // ")" before "(": nothing sensible to reduce
+            break;
+        }
         QString interieur = expression.mid(ouvrante + 1, fermante - ouvrante - 1);
         if (contientNomDeFonction(interieur))
-            return true;  // the function step must act first
+            break;  // the function step must act first
         normaliseExpr(interieur);
-        if (!calculeOperateurs(interieur, jetons, afficheVide))
-            return false;
+        if (!calculeOperateurs(interieur, jetons, afficheVide)) {
+            ok = false;
+            break;
+        }
         interieur = interieur.trimmed();
         // Only a number may replace the parentheses: pieces spliced back without them would be
         // computed with the wrong precedence.
         double v = 0.0;
-        if (!lisOperande(interieur, v))
-            return false;
+        if (!lisOperande(interieur, v)) {
+            ok = false;
+            break;
+        }
         expression.replace(ouvrante, fermante - ouvrante + 1, interieur);
         --jetons.nbParentheses;
-        normaliseExpr(expression);
+        reduit = true;
+        depuis = ouvrante - 1;
         if (jetons.nbParentheses <= 0)
-            return true;
+            break;
     }
+    if (reduit)
+        normaliseExpr(expression);
+    return ok;
 }
 
 }  // namespace Module1

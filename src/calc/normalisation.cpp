@@ -3,6 +3,8 @@
 
 #include "calc/calcul.h"
 
+#include "calc/noms.h"
+
 #include <QList>
 
 namespace Module1 {
@@ -90,21 +92,9 @@ QString passeSignesParentheses(const QString& texte)
     return sortie;
 }
 
-// Function names, written with their blank by the spacing pass. "LON" is among them: once a
-// parenthesis has been reduced behind it, "LON5" must get its blank back like "SIN5" does.
-constexpr const char* nomsFonctions[] = {"SQR", "SIN", "COS", "LOG", "TAN", "ISI", "EXP", "ITA", "ICO", "LON"};
-
 bool commencePar(const QString& texte, qsizetype i, const char* motif)
 {
-    return QStringView(texte).mid(i).startsWith(QLatin1String(motif));
-}
-
-const char* fonctionEn(const QString& texte, qsizetype i)
-{
-    for (const char* nom : nomsFonctions)
-        if (commencePar(texte, i, nom))
-            return nom;
-    return nullptr;
+    return noms::en(texte, i, motif);
 }
 
 void retireBlancs(QString& texte)
@@ -128,6 +118,11 @@ void espaceExpr(QString& expression)
     qsizetype i = 0;
     while (i < n) {
         const QChar c = texte[i];
+        if (c.isDigit() && c.unicode() < 128) {
+            sortie.append(c);  // the bulk of any text: nothing to decide
+            ++i;
+            continue;
+        }
         // The square-root key's "ù" (upper-cased to "Ù" by then) reads as "SQR".
         if (c == QChar(0x00F9) || c == QChar(0x00D9)) {
             sortie.append(QLatin1String("SQR "));
@@ -141,7 +136,9 @@ void espaceExpr(QString& expression)
             sortie.append(f == QLatin1Char('S') ? QLatin1String("ISI ")
                                                 : f == QLatin1Char('C') ? QLatin1String("ICO ") : QLatin1String("ITA "));
             i += 6;
-        } else if (const char* nom = fonctionEn(texte, i)) {
+        } else if (const char* nom = noms::fonctionEn(texte, i)) {
+            // "LON" is among the names: once a parenthesis has been reduced behind it, "LON5"
+            // must get its blank back like "SIN5" does.
             sortie.append(QLatin1String(nom));
             sortie.append(QLatin1Char(' '));
             i += 3;

@@ -1,6 +1,7 @@
 // Syntax checks made once before any reduction, and the token count that steers the driver.
 
 #include "calc/calcul.h"
+#include "calc/noms.h"
 
 namespace Module1 {
 
@@ -25,7 +26,6 @@ void verifieExpr(const QString& expression, qint16& erreur)
 
 Jetons compteJetons(const QString& expression)
 {
-    static constexpr const char* noms[] = {"COS", "SIN", "TAN", "ICO", "ISI", "ITA", "LOG", "LON", "EXP", "SQR"};
     Jetons j;
     const QStringView texte(expression);
     const qsizetype n = texte.size();
@@ -40,13 +40,8 @@ Jetons compteJetons(const QString& expression)
                     || op == QLatin1Char('/') || op == QLatin1Char('^'))
                     ++j.nbOperateurs;
             }
-        } else if (i + 3 <= n) {
-            for (const char* nom : noms) {
-                if (texte.mid(i, 3) == QLatin1String(nom)) {
-                    ++j.nbFonctions;
-                    break;
-                }
-            }
+        } else if (noms::fonctionEn(texte, i)) {
+            ++j.nbFonctions;
         }
     }
     return j;
