@@ -11,6 +11,14 @@ namespace Rtf {
 Constructeur::Constructeur(QTextDocument* doc, const Tables& tables)
     : doc_(doc), tables_(tables), curseur_(doc)
 {
+    // Inside an edit block the cursor does not lay out each block it touches: a load
+    // stays linear in the size of the file.
+    curseur_.beginEditBlock();
+}
+
+Constructeur::~Constructeur()
+{
+    curseur_.endEditBlock();
 }
 
 void Constructeur::paragraphe(Paragraphe&& p)
@@ -51,7 +59,9 @@ void Constructeur::termine()
 void Constructeur::ecris(QTextCursor& c, const Paragraphe& p, Listes& listes, bool& blocLibre)
 {
     const QTextBlockFormat bloc = versBloc(p.par, p.liste.estListe());
-    const QTextCharFormat carBloc = tables_.versCar(p.segments.empty() ? p.carFin : p.segments.front().car);
+    const QTextCharFormat carBloc =
+        p.segments.empty() ? tables_.versCar(p.carFin, tables_.nomPolice(tables_.numeroPolice(p.carFin)))
+                           : tables_.versCar(p.segments.front().car, p.segments.front().police);
     if (blocLibre) {
         c.setBlockFormat(bloc);
         c.setBlockCharFormat(carBloc);
@@ -73,7 +83,7 @@ void Constructeur::ecris(QTextCursor& c, const Paragraphe& p, Listes& listes, bo
         if (s.estImage)
             c.insertImage(s.image);
         else
-            c.insertText(s.texte, tables_.versCar(s.car));
+            c.insertText(s.texte, tables_.versCar(s.car, s.police));
     }
 }
 

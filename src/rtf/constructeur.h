@@ -20,6 +20,8 @@ namespace Rtf {
 struct Segment {
     QString texte;
     FormatCar car;
+    // Font name when the text was read: the name that matched the code page used.
+    QString police;
     bool estImage = false;
     QTextImageFormat image;
 };
@@ -36,6 +38,9 @@ public:
     static constexpr int kColonnesMax = 64;
 
     Constructeur(QTextDocument* doc, const Tables& tables);
+    ~Constructeur();
+    Constructeur(const Constructeur&) = delete;
+    Constructeur& operator=(const Constructeur&) = delete;
 
     void paragraphe(Paragraphe&& p);
     void cellule(Paragraphe&& p);

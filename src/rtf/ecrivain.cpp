@@ -75,11 +75,10 @@ void Ecrivain::caractere(char32_t c, bool symbole)
     if (c < 0x20)
         return;
     if (symbole) {
-        // In a Symbol font a byte is a glyph, and so it was shown: 'a' is an alpha.
+        // In a Symbol font a byte is a glyph: only what has a glyph there goes as a byte,
+        // so a Latin 'a' stays an 'a' and an alpha stays an alpha.
         if (const uchar o = versSymbole(c))
             hex(o);
-        else if (c > 0x20 && c < 0x7F)
-            hex(uchar(c));
         else
             motCle("u", c > 0x7FFF ? int(c) - 65536 : int(c)), brut("?");
         return;

@@ -63,12 +63,11 @@ QColor Tables::couleur(int index) const
     return couleurs[index];
 }
 
-QTextCharFormat Tables::versCar(const FormatCar& c) const
+QTextCharFormat Tables::versCar(const FormatCar& c, const QString& police) const
 {
     QTextCharFormat f;
-    const QString nom = nomPolice(c.police < 0 ? deff : c.police);
-    if (!nom.isEmpty())
-        f.setFontFamilies(QStringList{nom});
+    if (!police.isEmpty())
+        f.setFontFamilies(QStringList{police});
     f.setFontPointSize(c.taille / 2.0);
     f.setFontWeight(c.gras ? QFont::Bold : QFont::Normal);
     f.setFontItalic(c.italique);

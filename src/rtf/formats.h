@@ -77,7 +77,8 @@ public:
     QString nomPolice(int numero) const;
     QColor couleur(int index) const;  // invalid when automatic or out of range
 
-    QTextCharFormat versCar(const FormatCar& c) const;
+    int numeroPolice(const FormatCar& c) const { return c.police < 0 ? deff : c.police; }
+    QTextCharFormat versCar(const FormatCar& c, const QString& police) const;
 
     QMap<int, Police> polices;
     QList<QColor> couleurs;

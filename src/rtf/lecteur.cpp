@@ -266,15 +266,21 @@ void Lecteur::ajoute(const QString& brut)
     if (car.cache || brut.isEmpty())
         return;
     QString s = brut;
-    // Control characters are not text; a tab is.
-    s.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
+    // Control characters are not text; a tab is. Qt gives the object mark and the frame
+    // marks a meaning of its own, and would split blocks at a paragraph separator.
+    s.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 0x20 && u != u'\t') || u == 0xFFFC || u == 0xFDD0 || u == 0xFDD1;
+    });
+    s.replace(QChar(0x2029), QChar(0x2028));
     if (s.isEmpty())
         return;
     auto& segs = courant_.segments;
-    if (!segs.empty() && !segs.back().estImage && segs.back().car == car)
+    QString police = tables_.nomPolice(tables_.numeroPolice(car));
+    if (!segs.empty() && !segs.back().estImage && segs.back().car == car && segs.back().police == police)
         segs.back().texte += s;
     else
-        segs.push_back(Segment{s, car, false, {}});
+        segs.push_back(Segment{s, car, std::move(police), false, {}});
 }
 
 void Lecteur::finParagraphe(bool cellule)

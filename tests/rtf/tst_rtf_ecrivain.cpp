@@ -204,10 +204,7 @@ void TestEcrivain::allerRetour()
     QTextDocument relu;
     QVERIFY(Rtf::lis(rtf, &relu));
     relu.setDefaultFont(doc.defaultFont());
-    QString attendu = outils::resume(doc, true);
-    if (cas == "symbole")  // in a Symbol font, letters are Greek glyphs
-        attendu.replace(u"«a»{police=symbol"_s, u"«α»{police=symbol"_s);
-    QCOMPARE(outils::resume(relu, true), attendu);
+    QCOMPARE(outils::resume(relu, true), outils::resume(doc, true));
     // Writing what was read gives the same bytes again.
     QCOMPARE(Rtf::ecris(relu), rtf);
 }
