@@ -14,20 +14,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("saisie");
         QTest::addColumn<QString>("forme");
         QTest::newRow("opérateurs espacés") << "2+3*4" << " 2 + 3 * 4 ";
-        QTest::newRow("blancs tapés retirés") << "  2 +   3 " << " 2 + 3 ";
         QTest::newRow("chiffres séparés d'un blanc") << "2 3" << " 23 ";
         QTest::newRow("-- devient +") << "2--3" << " 2 + 3 ";
         QTest::newRow("+- devient -") << "2+-3" << " 2 - 3 ";
         QTest::newRow("-+ devient -") << "2-+3" << " 2 - 3 ";
-        QTest::newRow("++ devient +") << "2++3" << " 2 + 3 ";
         QTest::newRow("chaîne de signes") << "---5" << " -5 ";
         QTest::newRow("+ en tête") << "+5" << " 5 ";
         QTest::newRow("signe en tête collé") << "-5*2" << " -5 * 2 ";
         QTest::newRow("signe après opérateur") << "2*-3" << " 2 * -3 ";
-        QTest::newRow("signe après (") << "(-2+3)" << " (-2 + 3) ";
         QTest::newRow("exposant négatif") << "1.5e-3+1" << " 1.5E-3 + 1 ";
-        QTest::newRow("exposant positif") << "1E+3*2" << " 1E+3 * 2 ";
-        QTest::newRow("exposant D") << "2d-3" << " 2D-3 ";
         QTest::newRow("nombre entre parenthèses") << "((7))" << " 7 ";
         QTest::newRow("moins devant nombre entre parenthèses") << "-(5)" << " -5 ";
         QTest::newRow("moins moins entre parenthèses") << "3-(-2)" << " 3 + 2 ";
@@ -37,16 +32,11 @@ private Q_SLOTS:
         QTest::newRow("fonction minuscules") << "sin(30)" << " SIN 30 ";
         QTest::newRow("fonction d'un négatif") << "cos(-45)" << " COS -45 ";
         QTest::newRow("LN") << "ln(2)" << " LON 2 ";
-        QTest::newRow("Ln casse mêlée") << "Ln 5" << " LON 5 ";
         QTest::newRow("LON reçoit son blanc") << "LON5" << " LON 5 ";
         QTest::newRow("INV SIN") << "invsin 0.5" << " ISI 0.5 ";
         QTest::newRow("INV COS") << "INVCOS1" << " ICO 1 ";
-        QTest::newRow("INV TAN") << "invTAN(1)" << " ITA 1 ";
         QTest::newRow("racine ù") << "ù9" << " SQR 9 ";
-        QTest::newRow("SQR") << "sqr16" << " SQR 16 ";
-        QTest::newRow("puissance") << "2^3" << " 2 ^ 3 ";
         QTest::newRow("fonctions en chaîne") << "sin cos 0" << " SIN COS 0 ";
-        QTest::newRow("vide") << "" << "  ";
     }
     void normalisation()
     {
@@ -117,11 +107,8 @@ private Q_SLOTS:
         QTest::newRow("2 ^ 3 ^ 2 de gauche à droite") << "2 ^ 3 ^ 2" << rad << "64";
         QTest::newRow("8 / 2 / 2") << "8 / 2 / 2" << rad << "2";
         QTest::newRow("division en chaîne") << "1000/10/2/5" << rad << "10";
-        QTest::newRow("soustraction en chaîne") << "20-3-4-5" << rad << "8";
         QTest::newRow("priorité de *") << "2+3*4" << rad << "14";
-        QTest::newRow("priorité de ^") << "2*3^2" << rad << "18";
         QTest::newRow("parenthèses") << "2*(3+4)" << rad << "14";
-        QTest::newRow("deux parenthèses") << "(1+2)*(3+4)" << rad << "21";
         QTest::newRow("parenthèses imbriquées") << "((2+3)*(4-1))^2" << rad << "225";
         QTest::newRow("signe collé élevé") << "-2^2" << rad << "4";
         QTest::newRow("multiplié par négatif") << "2*-3" << rad << "-6";
@@ -131,37 +118,27 @@ private Q_SLOTS:
         QTest::newRow("moins une parenthèse négative") << "10-(2-5)" << rad << "13";
         QTest::newRow("puissance négative") << "2^-1" << rad << "0.5";
         QTest::newRow("exposant E") << "1.5E-3*1000" << rad << "1.5";
-        QTest::newRow("exposant D") << "2D3" << rad << "2000";
         QTest::newRow("E sans exposant") << "2E" << rad << "2";
         QTest::newRow("très petit") << "1E-20*1" << rad << "1E-20";
         QTest::newRow("très grand") << "1E15*10" << rad << "1E+16";
         QTest::newRow("15 chiffres") << "1/3" << rad << "0.333333333333333";
-        QTest::newRow("0,1 + 0,2") << "0.1+0.2" << rad << "0.3";
         QTest::newRow("zéro sans signe") << "-0*1" << rad << "0";
-        QTest::newRow("nombre seul") << "42" << rad << "42";
         QTest::newRow("blanc entre chiffres") << "2 3+1" << rad << "24";
         QTest::newRow("sin 30 degrés") << "sin 30" << deg << "0.5";
         QTest::newRow("sin 30 radians") << "sin 30" << rad << ecritNombre(std::sin(30.0));
-        QTest::newRow("cos 60 degrés") << "cos(60)" << deg << "0.5";
-        QTest::newRow("tan 45 degrés") << "tan 45" << deg << "1";
         QTest::newRow("sin d'un négatif") << "sin(-30)" << deg << "-0.5";
         QTest::newRow("arcsin 1 degrés") << "invsin 1" << deg << "90";
         QTest::newRow("arcsin 1 radians") << "invsin 1" << rad << ecritNombre(2 * std::atan(1.0));
         QTest::newRow("arcsin -1") << "invsin -1" << deg << "-90";
         QTest::newRow("arccos 0,5") << "invcos 0.5" << deg << "60";
-        QTest::newRow("arctan 1") << "invtan 1" << deg << "45";
         QTest::newRow("sin d'une parenthèse") << "sin(10+20)" << deg << "0.5";
         QTest::newRow("ln d'une parenthèse") << "ln(2+3)" << rad << ecritNombre(std::log(5.0));
-        QTest::newRow("LN d'un produit") << "LN (2*5)" << rad << ecritNombre(std::log(10.0));
         QTest::newRow("log 1000") << "log 1000" << rad << "3";
         QTest::newRow("racine d'une somme") << "sqr(9+7)" << rad << "4";
         QTest::newRow("racine ù") << "ù(81)" << rad << "9";
-        QTest::newRow("racines imbriquées") << "sqr(sqr(16))" << rad << "2";
-        QTest::newRow("exp 0") << "exp 0" << rad << "1";
         QTest::newRow("fonctions imbriquées") << "ln(sqr(exp(4)))" << rad << "2";
         QTest::newRow("fonction dans une somme") << "1+sin(90)*2" << deg << "3";
         QTest::newRow("moins sinus négatif au carré") << "1-sin(-90)^2" << deg << "0";
-        QTest::newRow("fonction après opérateur") << "2*cos(0)" << deg << "2";
     }
     void resultats()
     {
@@ -179,16 +156,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("saisie");
         QTest::addColumn<int>("code");
         QTest::newRow("division par zéro") << "1/0" << 1;
-        QTest::newRow("zéro sur zéro") << "0/0" << 1;
         QTest::newRow("division par une parenthèse nulle") << "1/(3-3)" << 1;
         QTest::newRow("dépassement") << "1E308*10" << 1;
         QTest::newRow("exposant hors limites") << "1E999+1" << 1;
         QTest::newRow("exp 1000") << "exp 1000" << 1;
         QTest::newRow("racine d'un négatif") << "sqr(-4)" << 1;
         QTest::newRow("ln 0") << "ln 0" << 1;
-        QTest::newRow("log négatif") << "log -1" << 1;
         QTest::newRow("arcsin 1,5") << "invsin 1.5" << 1;
-        QTest::newRow("arccos -2") << "invcos -2" << 1;
         QTest::newRow("racine cubique d'un négatif") << "(-8)^(1/3)" << 1;
         QTest::newRow("zéro puissance -1") << "0^-1" << 1;
         QTest::newRow("fonction sans argument") << "sin" << 1;
@@ -198,7 +172,6 @@ private Q_SLOTS:
         QTest::newRow("opérande manquant") << "5+" << 1;
         QTest::newRow("deux points") << "2..5+1" << 1;
         QTest::newRow(") avant (") << "2)(3" << 1;
-        QTest::newRow("parenthèses vides") << "()" << 1;
         QTest::newRow("( sans )") << "(2+3" << 2;
         QTest::newRow("* puis /") << "2*/3" << 3;
         QTest::newRow("101 fonctions imbriquées") << QString("sin(").repeated(101) + "1" + QString(")").repeated(101) << 1;
@@ -210,6 +183,34 @@ private Q_SLOTS:
         qint16 erreur = -1;
         calculeExpression(saisie, erreur, ModeAngles::Degres);
         QCOMPARE(int(erreur), code);
+    }
+
+    void textesLongs_data()
+    {
+        // Far beyond what anyone types: each must still end, with the right value.
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("resultat");
+        QTest::newRow("3000 parenthèses imbriquées")
+            << QString("(1+").repeated(3000) + "1" + QString(")").repeated(3000) << 0 << "3001";
+        QTest::newRow("5000 parenthèses à la suite") << QString("(1+1)+").repeated(5000) + "1" << 0 << "10001";
+        QTest::newRow("10000 additions") << QString("1+").repeated(10000) + "1" << 0 << "10001";
+        QTest::newRow("3000 sinus de parenthèses") << QString("sin(0)+").repeated(3000) + "1" << 0 << "1";
+        QTest::newRow("50001 signes moins") << "1" + QString("-").repeated(50001) + "1" << 0 << "0";
+        QTest::newRow("3000 fonctions imbriquées") << QString("sin(").repeated(3000) + "1" + QString(")").repeated(3000)
+                                                  << 1 << "";
+        QTest::newRow("20000 parenthèses vides") << QString("(").repeated(10000) + QString(")").repeated(10000) << 1 << "";
+    }
+    void textesLongs()
+    {
+        QFETCH(QString, saisie);
+        QFETCH(int, code);
+        QFETCH(QString, resultat);
+        qint16 erreur = -1;
+        calculeExpression(saisie, erreur, ModeAngles::Degres);
+        QCOMPARE(int(erreur), code);
+        if (code == 0)
+            QCOMPARE(saisie, resultat);
     }
 
     void imbricationPermise()
