@@ -12,6 +12,6 @@ runs=${1:-1000000}
 mkdir -p "$dossier/corpus" "$dossier/artifacts"
 find "$racine/tests/data/rtf" -name '*.rtf' -exec cp {} "$dossier/corpus/" \;
 export QT_QPA_PLATFORM=offscreen
-exec "$dossier/fuzz_rtf" -runs="$runs" -max_len=65536 -timeout=10 -rss_limit_mb=3072 \
+exec "$dossier/fuzz_rtf" -runs="$runs" -max_len=8192 -timeout=10 -rss_limit_mb=3072 \
     -dict="$racine/fuzz/rtf.dict" -artifact_prefix="$dossier/artifacts/" -print_final_stats=1 \
     "$@" "$dossier/corpus"

@@ -60,9 +60,6 @@ void Ecrivain::caractere(char32_t c, bool symbole)
     };
     auto hex = [&](uchar o) { brut(QByteArray("\\'") + QByteArray::number(o, 16).rightJustified(2, '0')); };
     switch (c) {
-    case '\\': brut("\\\\"); return;
-    case '{': brut("\\{"); return;
-    case '}': brut("\\}"); return;
     case '\t': motCle("tab"); return;
     case 0x2028:
     case 0x2029: motCle("line"); return;
@@ -75,20 +72,21 @@ void Ecrivain::caractere(char32_t c, bool symbole)
     if (c < 0x20)
         return;
     if (symbole) {
-        // In a Symbol font a byte is a glyph: only what has a glyph there goes as a byte,
-        // so a Latin 'a' stays an 'a' and an alpha stays an alpha.
-        if (const uchar o = versSymbole(c))
+        // In a Symbol font every byte is a glyph, escaped ones too: only what has a
+        // glyph there goes as a byte, so a Latin 'a' stays an 'a' and an alpha an alpha.
+        if (const uchar o = versSymbole(c)) {
             hex(o);
-        else
-            motCle("u", c > 0x7FFF ? int(c) - 65536 : int(c)), brut("?");
+            return;
+        }
+    } else if (c == '\\' || c == '{' || c == '}') {
+        const char a[] = {'\\', char(c)};
+        brut(QByteArrayView(a, 2));
         return;
-    }
-    if (c < 0x80) {
+    } else if (c < 0x80) {
         const char a = char(c);
         brut(QByteArrayView(&a, 1));
         return;
-    }
-    if (const uchar o = vers1252(c)) {
+    } else if (const uchar o = vers1252(c)) {
         hex(o);
         return;
     }

@@ -325,7 +325,8 @@ void Lecteur::validePolice()
         p.charset = police_.charset;
         p.nom = decodeur_.decode(police_.nom, cpCharset > 0 ? cpCharset : codePageDoc_).trimmed();
         p.codePage = police_.cpg > 0 ? police_.cpg : cpCharset;
-        if (p.nom.compare(u"Symbol", Qt::CaseInsensitive) == 0 && (police_.charset < 0 || police_.charset == 2))
+        // The Symbol font has no other encoding: its bytes are glyphs whatever \fcharset says.
+        if (p.nom.compare(u"Symbol", Qt::CaseInsensitive) == 0)
             p.codePage = kCodePageSymbole;
         else if (police_.charset == 2)
             p.codePage = kCodePagePrivee;

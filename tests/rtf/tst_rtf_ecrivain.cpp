@@ -61,7 +61,8 @@ void remplis(QTextDocument& doc, const QString& cas)
     } else if (cas == "symbole") {
         c.insertText(u"a = "_s);
         c.insertText(u"a"_s, format({[](auto& f) { f.setFontFamilies({u"symbol"_s}); }}));
-        c.insertText(u"αΔ"_s, format({[](auto& f) { f.setFontFamilies({u"Symbol"_s}); }}));
+        // Escaped bytes are glyphs too in a Symbol font: \\ would come back as a therefore sign.
+        c.insertText(u"αΔ\\{}"_s, format({[](auto& f) { f.setFontFamilies({u"Symbol"_s}); }}));
     } else if (cas == "caracteres") {
         c.insertText(u"é œ € « » ’ … α ≈ 😀 \\{} \t\u00A0x\u00ADy\u2011z a\u2028b"_s);
     } else if (cas == "listes") {
