@@ -47,8 +47,14 @@ void Constructeur::rangee(const QList<int>& cellx)
     }
     if (rangeeCourante_.empty())
         return;  // \row with no cell
+    const size_t cellules = std::min<size_t>(rangeeCourante_.size(), kColonnesMax);
     tableau_.push_back(Rangee{std::move(rangeeCourante_), cellx});
     rangeeCourante_.clear();
+    // Every cell of a QTextTable costs memory even when empty: one wide row must not
+    // multiply thousands of narrow ones.
+    celluleMax_ = std::max(celluleMax_, cellules);
+    if (tableau_.size() * celluleMax_ >= kCellulesMax)
+        fermeTableau();
 }
 
 void Constructeur::termine()
@@ -126,6 +132,7 @@ void Constructeur::fermeTableau()
         }
     }
     tableau_.clear();
+    celluleMax_ = 0;
     curseur_.movePosition(QTextCursor::End);
     blocLibre_ = true;
 }

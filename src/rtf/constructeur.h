@@ -36,6 +36,7 @@ struct Paragraphe {
 class Constructeur {
 public:
     static constexpr int kColonnesMax = 64;
+    static constexpr size_t kCellulesMax = 20000;  // per table; a longer one goes on as a new table
 
     Constructeur(QTextDocument* doc, const Tables& tables);
     ~Constructeur();
@@ -66,6 +67,7 @@ private:
     std::vector<Paragraphe> celluleCourante_;
     std::vector<std::vector<Paragraphe>> rangeeCourante_;
     std::vector<Rangee> tableau_;
+    size_t celluleMax_ = 0;
 };
 
 }  // namespace Rtf

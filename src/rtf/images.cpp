@@ -21,7 +21,7 @@ constexpr int kCoteMax = 4000;
 
 int borne(double v) { return std::clamp(int(v + 0.5), 1, kCoteMax); }
 
-QImage decode(const ImageRtf& image)
+QImage decode(const ImageRtf& image, qint64& budget)
 {
     const char* format = nullptr;
     if (image.type == "pngblip")
@@ -33,14 +33,22 @@ QImage decode(const ImageRtf& image)
     QByteArray copie = image.donnees;
     QBuffer tampon(&copie);
     QImageReader lecteur(&tampon, format);
+    const QSize taille = lecteur.size();
+    const qint64 octets = qint64(taille.width()) * taille.height() * 4;
+    if (!taille.isValid() || octets > budget)
+        return {};
     QImage resultat;
     if (!lecteur.read(&resultat))
         return {};
+    budget -= resultat.sizeInBytes();
     return resultat;
 }
 
-QImage remplacant(QSize taille)
+// Small and shared: the image format's width and height stretch it to the picture's size,
+// so a thousand huge undecodable pictures cost nothing.
+QImage remplacant()
 {
+    const QSize taille(16, 16);
     QImage img(taille, QImage::Format_RGB32);
     img.fill(QColor(0xE0, 0xE0, 0xE0));
     const QRgb bord = qRgb(0x90, 0x90, 0x90);
@@ -57,10 +65,10 @@ QImage remplacant(QSize taille)
 
 }  // namespace
 
-QTextImageFormat ajouteImage(QTextDocument* doc, const ImageRtf& image)
+QTextImageFormat ajouteImage(QTextDocument* doc, const ImageRtf& image, qint64& budget)
 {
     static std::atomic<int> compteur{0};
-    const QImage decodee = decode(image);
+    const QImage decodee = decode(image, budget);
 
     // Shown size: goal x scale, in twips; without a goal, the picture's own size.
     const double sx = std::clamp(image.echelleX, 1, 1000) / 100.0;
@@ -78,8 +86,15 @@ QTextImageFormat ajouteImage(QTextDocument* doc, const ImageRtf& image)
     }
     const QSize taille(borne(largeur * sx), borne(hauteur * sy));
 
-    const QString nom = QStringLiteral("rtf-image-%1").arg(compteur.fetch_add(1) + 1);
-    doc->addResource(QTextDocument::ImageResource, QUrl(nom), decodee.isNull() ? remplacant(taille) : decodee);
+    QString nom;
+    if (decodee.isNull()) {
+        nom = QStringLiteral("rtf-image-absente");
+        if (doc->resource(QTextDocument::ImageResource, QUrl(nom)).isNull())
+            doc->addResource(QTextDocument::ImageResource, QUrl(nom), remplacant());
+    } else {
+        nom = QStringLiteral("rtf-image-%1").arg(compteur.fetch_add(1) + 1);
+        doc->addResource(QTextDocument::ImageResource, QUrl(nom), decodee);
+    }
 
     QTextImageFormat f;
     f.setName(nom);

@@ -24,6 +24,8 @@ struct ImageRtf {
 };
 
 // Registers the picture as a resource of the document and returns the format that shows it.
-QTextImageFormat ajouteImage(QTextDocument* doc, const ImageRtf& image);
+// budget is what decoded pictures may still take in memory, in bytes, for this file: past
+// it a picture keeps its bytes for the writer but shows as a placeholder.
+QTextImageFormat ajouteImage(QTextDocument* doc, const ImageRtf& image, qint64& budget);
 
 }  // namespace Rtf

@@ -108,6 +108,7 @@ private:
     int rouge_ = 0, vert_ = 0, bleu_ = 0;
     bool couleurDefinie_ = false;
     ImageRtf image_;
+    qint64 budgetImages_ = qint64(512) * 1024 * 1024;
     int demiOctet_ = -1;
     struct ListeDef {
         int id = 0;

@@ -360,7 +360,7 @@ void Lecteur::finImage()
     Segment s;
     s.estImage = true;
     s.car = pile_[pile_.size() - 2].car;
-    s.image = ajouteImage(doc_, image_);
+    s.image = ajouteImage(doc_, image_, budgetImages_);
     courant_.segments.push_back(std::move(s));
     image_ = ImageRtf{};
 }

@@ -42,7 +42,8 @@ QList<QTextImageFormat> images(const QTextDocument& doc)
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         for (auto it = b.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().isImageFormat())
-                r << it.fragment().charFormat().toImageFormat();
+                for (int i = 0; i < it.fragment().length(); ++i)
+                    r << it.fragment().charFormat().toImageFormat();
     return r;
 }
 
@@ -62,6 +63,8 @@ private slots:
     void imagesPngEtJpeg_data();
     void imagesPngEtJpeg();
     void metafichierGardePourLEcriture();
+    void imagesEnMasseSansExploserLaMemoire();
+    void tableauxEnMasseDecoupes();
 };
 
 void TestLecteur::texte_data()
@@ -259,13 +262,53 @@ void TestLecteur::metafichierGardePourLEcriture()
     QCOMPARE(imgs.size(), 1);
     QCOMPARE(imgs[0].property(Rtf::kProprieteImageDonnees).toByteArray(), QByteArray::fromHex("010203ff"));
     QCOMPARE(imgs[0].property(Rtf::kProprieteImageType).toByteArray(), "wmetafile8"_ba);
-    // A placeholder of the right size stands in for what Qt cannot draw.
-    const QImage img = doc.resource(QTextDocument::ImageResource, QUrl(imgs[0].name())).value<QImage>();
-    QCOMPARE(img.size(), QSize(100, 50));
+    // A placeholder shown at the picture's size stands in for what Qt cannot draw.
+    QCOMPARE(QSizeF(imgs[0].width(), imgs[0].height()), QSizeF(100, 50));
+    QVERIFY(!doc.resource(QTextDocument::ImageResource, QUrl(imgs[0].name())).value<QImage>().isNull());
     const QByteArray ecrit = Rtf::ecris(doc);
     QVERIFY(ecrit.contains("\\wmetafile8"));
     QVERIFY(ecrit.contains("\\picw2000"));
     QVERIFY(ecrit.contains("010203ff"));
+}
+
+void TestLecteur::imagesEnMasseSansExploserLaMemoire()
+{
+    // 2000 pictures Qt cannot draw, each claiming to be 1 m wide: one small placeholder.
+    QByteArray rtf = "{\\rtf1 ";
+    for (int i = 0; i < 2000; ++i)
+        rtf += "{\\pict\\emfblip\\picwgoal60000\\pichgoal60000 0102}";
+    rtf += "}";
+    QTextDocument doc;
+    QVERIFY(Rtf::lis(rtf, &doc));
+    const auto imgs = images(doc);
+    QCOMPARE(imgs.size(), 2000);
+    QCOMPARE(imgs.front().name(), imgs.back().name());
+    QCOMPARE(imgs.front().width(), 4000.0);
+}
+
+void TestLecteur::tableauxEnMasseDecoupes()
+{
+    // One row of 64 cells, then 10 000 rows of one cell: cut into tables of bounded size.
+    QByteArray rtf = "{\\rtf1\\trowd";
+    for (int i = 0; i < 64; ++i)
+        rtf += "\\intbl x\\cell";
+    rtf += "\\row";
+    for (int i = 0; i < 10000; ++i)
+        rtf += "\\intbl y\\cell\\row";
+    rtf += "}";
+    QTextDocument doc;
+    QVERIFY(Rtf::lis(rtf, &doc));
+    int tables = 0;
+    int cellules = 0;
+    for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it)
+        if (auto* t = qobject_cast<QTextTable*>(it.currentFrame())) {
+            ++tables;
+            cellules += t->rows() * t->columns();
+            QVERIFY(t->rows() * t->columns() <= 20000 + 64);
+        }
+    QVERIFY(tables > 1);
+    QCOMPARE(doc.toPlainText().count(u'y'), 10000);
+    QVERIFY(cellules < 10000 * 64);
 }
 
 QTEST_MAIN(TestLecteur)
