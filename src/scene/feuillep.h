@@ -142,6 +142,7 @@ public Q_SLOTS:
     void Label7_Click();
     void Image4_Click();
     void Command1_Click();
+    void Command8_Click();
     void Command14_Click();
     void fich_Change();
     void supertext_Change();

@@ -2,6 +2,7 @@
 
 #include "scene/feuillep.h"
 
+#include "calc/machine.h"
 #include "core/module1.h"
 #include "graphs/graphes.h"
 #include "widgets/imagecontrol.h"
@@ -37,6 +38,7 @@ void feuilleP::connecteControles()
     connect(Image3, &QToolButton::clicked, this, &feuilleP::Image3_Click);
     connect(Image4, &QToolButton::clicked, this, &feuilleP::Image4_Click);
     connect(Command1, &QPushButton::clicked, this, &feuilleP::Command1_Click);
+    connect(Command8, &QPushButton::clicked, this, &feuilleP::Command8_Click);
     connect(Command14, &QPushButton::clicked, this, &feuilleP::Command14_Click);
     connect(fich, &QLineEdit::textChanged, this, &feuilleP::fich_Change);
     connect(supertext, &QTextEdit::textChanged, this, &feuilleP::supertext_Change);
@@ -122,6 +124,12 @@ void feuilleP::Image4_Click()
 void feuilleP::Command1_Click()
 {
     close();
+}
+
+void feuilleP::Command8_Click()
+{
+    Machine calculatrice(this);
+    calculatrice.exec();
 }
 
 void feuilleP::Command14_Click()

@@ -374,6 +374,31 @@ private Q_SLOTS:
                                                   : QStringLiteral("Abandon des données?"));
     }
 
+    void fenetresModales_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<QString>("fenetre");
+        QTest::newRow("calculatrice") << "Command8" << "Machine";
+        QTest::newRow("graphes") << "Command14" << "graphes";
+    }
+    void fenetresModales()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(QString, fenetre);
+        feuilleP f;
+        f.show();
+        QString ouverte;
+        QTimer::singleShot(0, this, [&] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                ouverte = QString::fromLatin1(w->metaObject()->className());
+                w->close();
+            }
+        });
+        f.findChild<QPushButton*>(bouton)->click();
+        QCOMPARE(ouverte, fenetre);
+        QVERIFY(rec().messages.isEmpty());
+    }
+
     void titreDExercice()
     {
         feuilleP f;
