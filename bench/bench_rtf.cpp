@@ -4,7 +4,11 @@
 
 #include "rtf/rtf.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextDocument>
 
 namespace {
@@ -49,5 +53,25 @@ BALTOR_BENCH(rtf)
         const QByteArray ecrit = Rtf::ecris(doc);
         ecriture.push_back(double(t.nsecsElapsed()) / 1e6);
     }
-    return {{"rtf_load_1mb_ms", mediane(lecture), "ms"}, {"rtf_save_1mb_ms", mediane(ecriture), "ms"}};
+    std::vector<Mesure> r{{"rtf_load_1mb_ms", mediane(lecture), "ms"}, {"rtf_save_1mb_ms", mediane(ecriture), "ms"}};
+
+    // The slowest file of the test corpus (limit cases, other programs' files), when the
+    // sources are at hand: each must load well within a second.
+    const QString corpus = QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../tests/data/rtf"));
+    double pire = 0;
+    QDirIterator it(corpus, {QStringLiteral("*.rtf")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray donnees = f.readAll();
+        QTextDocument doc;
+        QElapsedTimer t;
+        t.start();
+        Rtf::lis(donnees, &doc);
+        pire = std::max(pire, double(t.nsecsElapsed()) / 1e6);
+    }
+    if (pire > 0)
+        r.push_back({"rtf_corpus_max_ms", pire, "ms"});
+    return r;
 }

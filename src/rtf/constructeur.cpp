@@ -66,8 +66,8 @@ void Constructeur::ecris(QTextCursor& c, const Paragraphe& p, Listes& listes, bo
 {
     const QTextBlockFormat bloc = versBloc(p.par, p.liste.estListe());
     const QTextCharFormat carBloc =
-        p.segments.empty() ? tables_.versCar(p.carFin, tables_.nomPolice(tables_.numeroPolice(p.carFin)))
-                           : tables_.versCar(p.segments.front().car, p.segments.front().police);
+        p.segments.empty() ? format(p.carFin, tables_.nomPolice(tables_.numeroPolice(p.carFin)))
+                           : format(p.segments.front().car, p.segments.front().police);
     if (blocLibre) {
         c.setBlockFormat(bloc);
         c.setBlockCharFormat(carBloc);
@@ -89,8 +89,19 @@ void Constructeur::ecris(QTextCursor& c, const Paragraphe& p, Listes& listes, bo
         if (s.estImage)
             c.insertImage(s.image);
         else
-            c.insertText(s.texte, tables_.versCar(s.car, s.police));
+            c.insertText(s.texte, format(s.car, s.police));
     }
+}
+
+const QTextCharFormat& Constructeur::format(const FormatCar& car, const QString& police)
+{
+    for (const FormatConnu& f : formats_)
+        if (f.car == car && f.police == police)
+            return f.format;
+    if (formats_.size() >= 32)
+        formats_.erase(formats_.begin());
+    formats_.push_back(FormatConnu{car, police, tables_.versCar(car, police)});
+    return formats_.back().format;
 }
 
 void Constructeur::fermeTableau()

@@ -56,6 +56,7 @@ private:
     };
 
     void ecris(QTextCursor& c, const Paragraphe& p, Listes& listes, bool& blocLibre);
+    const QTextCharFormat& format(const FormatCar& car, const QString& police);
     void fermeTableau();
 
     QTextDocument* doc_;
@@ -68,6 +69,13 @@ private:
     std::vector<std::vector<Paragraphe>> rangeeCourante_;
     std::vector<Rangee> tableau_;
     size_t celluleMax_ = 0;
+    // A statement uses a handful of formats over and over: build each QTextCharFormat once.
+    struct FormatConnu {
+        FormatCar car;
+        QString police;
+        QTextCharFormat format;
+    };
+    std::vector<FormatConnu> formats_;
 };
 
 }  // namespace Rtf

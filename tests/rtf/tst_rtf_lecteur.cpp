@@ -25,15 +25,15 @@ QString lu(const QByteArray& rtf)
     return outils::texte(doc);
 }
 
-QByteArray hexPng(QSize taille)
+QByteArray hexImage(QSize taille, const char* format = "PNG")
 {
     QImage img(taille, QImage::Format_RGB32);
     img.fill(Qt::red);
-    QByteArray png;
-    QBuffer b(&png);
+    QByteArray donnees;
+    QBuffer b(&donnees);
     b.open(QIODevice::WriteOnly);
-    img.save(&b, "PNG");
-    return png.toHex();
+    img.save(&b, format, 100);
+    return donnees.toHex();
 }
 
 QList<QTextImageFormat> images(const QTextDocument& doc)
@@ -227,7 +227,7 @@ void TestLecteur::imagesPngEtJpeg_data()
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QSizeF>("taille");
 
-    const QByteArray hex = hexPng({8, 6});
+    const QByteArray hex = hexImage({8, 6});
     QTest::newRow("png hex, taille voulue") << "{\\rtf1{\\pict\\pngblip\\picw8\\pich6\\picwgoal1500\\pichgoal750 " + hex + "}}"
                                             << QSizeF(100, 50);
     QTest::newRow("png echelle") << "{\\rtf1{\\pict\\pngblip\\picwgoal1500\\pichgoal750\\picscalex50\\picscaley200 " + hex + "}}"
@@ -236,6 +236,7 @@ void TestLecteur::imagesPngEtJpeg_data()
     const QByteArray png = QByteArray::fromHex(hex);
     QTest::newRow("png \\bin") << "{\\rtf1{\\pict\\pngblip{\\bin" + QByteArray::number(png.size()) + png + "}}}"
                                << QSizeF(8, 6);
+    QTest::newRow("jpeg") << "{\\rtf1{\\pict\\jpegblip\\picw8\\pich6 " + hexImage({8, 6}, "JPEG") + "}}" << QSizeF(8, 6);
     QTest::newRow("shppict prefere") << "{\\rtf1{\\*\\shppict{\\pict\\pngblip " + hex + "}}{\\nonshppict{\\pict\\wmetafile8 0102}}}"
                                      << QSizeF(8, 6);
 }
@@ -251,7 +252,7 @@ void TestLecteur::imagesPngEtJpeg()
     QCOMPARE(QSizeF(imgs[0].width(), imgs[0].height()), taille);
     const QImage img = doc.resource(QTextDocument::ImageResource, QUrl(imgs[0].name())).value<QImage>();
     QCOMPARE(img.size(), QSize(8, 6));
-    QCOMPARE(img.pixel(3, 3), qRgb(255, 0, 0));
+    QVERIFY(qRed(img.pixel(3, 3)) > 240 && qGreen(img.pixel(3, 3)) < 16);
 }
 
 void TestLecteur::metafichierGardePourLEcriture()
