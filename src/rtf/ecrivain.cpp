@@ -110,7 +110,7 @@ void Ecrivain::texte(const QString& s, bool symbole)
 
 int Ecrivain::police(const QString& nom)
 {
-    const QString n = nom.isEmpty() ? polices_.front() : nom;
+    const QString n = nom.isEmpty() ? polices_.front() : nomDePolice(nom);
     qsizetype i = polices_.indexOf(n);
     if (i < 0) {
         polices_.append(n);

@@ -33,7 +33,7 @@ bool estPuce(QTextListFormat::Style s)
 QByteArray Ecrivain::ecris()
 {
     const QFont defaut = doc_.defaultFont();
-    polices_.append(defaut.families().value(0, defaut.family()));
+    polices_.append(nomDePolice(defaut.families().value(0, defaut.family())));
     if (polices_.front().isEmpty())
         polices_.front() = QStringLiteral("Arial");
     if (defaut.pointSizeF() > 0)
@@ -58,8 +58,6 @@ QByteArray Ecrivain::ecris()
 void Ecrivain::nomPolice(QByteArray& a, const QString& nom) const
 {
     for (char32_t c : nom.toUcs4()) {
-        if (c == '\\' || c == '{' || c == '}' || c == ';' || c < 0x20)
-            continue;
         if (c < 0x80)
             a += char(c);
         else if (const uchar o = vers1252(c))

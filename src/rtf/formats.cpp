@@ -42,6 +42,13 @@ QTextBlockFormat versBloc(const FormatPar& p, bool enListe)
     return b;
 }
 
+QString nomDePolice(const QString& nom)
+{
+    QString n = nom;
+    n.removeIf([](QChar c) { return c.unicode() < 0x20 || c == u'\\' || c == u'{' || c == u'}' || c == u';'; });
+    return n.trimmed();
+}
+
 QTextListFormat versListe(const FormatListe& l)
 {
     QTextListFormat f;

@@ -69,6 +69,9 @@ struct Police {
 };
 
 QTextBlockFormat versBloc(const FormatPar& p, bool enListe);
+// A font name as a font table can hold it: no control characters, braces, backslash or
+// semicolon. Reader and writer both use it, so a name decides the same code page both ways.
+QString nomDePolice(const QString& nom);
 QTextListFormat versListe(const FormatListe& l);
 
 // Helpers for char formats that depend on the font and colour tables.

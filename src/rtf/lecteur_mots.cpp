@@ -306,7 +306,7 @@ void Lecteur::validePolice()
         Police p;
         const int cpCharset = police_.charset >= 0 ? codePageDuCharset(police_.charset) : 0;
         p.charset = police_.charset;
-        p.nom = decodeur_.decode(police_.nom, cpCharset > 0 ? cpCharset : codePageDoc_).trimmed();
+        p.nom = nomDePolice(decodeur_.decode(police_.nom, cpCharset > 0 ? cpCharset : codePageDoc_));
         p.codePage = police_.cpg > 0 ? police_.cpg : cpCharset;
         // The Symbol font has no other encoding: its bytes are glyphs whatever \fcharset says.
         if (p.nom.compare(u"Symbol", Qt::CaseInsensitive) == 0)
