@@ -273,6 +273,8 @@ void Lecteur::ajoute(const QString& brut)
         return (u < 0x20 && u != u'\t') || u == 0xFFFC || u == 0xFDD0 || u == 0xFDD1;
     });
     s.replace(QChar(0x2029), QChar(0x2028));
+    s.replace(QChar(0xFFFE), QChar(0xFFFD));
+    s.replace(QChar(0xFFFF), QChar(0xFFFD));
     if (s.isEmpty())
         return;
     auto& segs = courant_.segments;

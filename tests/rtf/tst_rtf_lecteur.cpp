@@ -75,6 +75,7 @@ void TestLecteur::texte_data()
     QTest::newRow("windows-1252") << R"({\rtf1\ansi caf\'e9 \'9c\'80\'92\'85 \'ab\'bb})"_ba << u"café œ€’… «»"_s;
     QTest::newRow("ansicpg1251") << R"({\rtf1\ansi\ansicpg1251 \'c0\'e1})"_ba << u"Аб"_s;
     QTest::newRow("ansicpg inconnu") << R"({\rtf1\ansi\ansicpg0 \'e9})"_ba << u"é"_s;
+    QTest::newRow("non-caractere") << R"({\rtf1\ansi\ansicpg65001 \'ef\'bf\'be})"_ba << u"\uFFFD"_s;
     QTest::newRow("mac") << R"({\rtf1\mac \'8e})"_ba << u"é"_s;
     QTest::newRow("charset de la police") << R"({\rtf1{\fonttbl{\f0\fcharset0 A;}{\f1\fcharset238 B;}}\f1\'e8\f0\'e8})"_ba
                                           << u"čè"_s;
