@@ -163,7 +163,10 @@ bool Lecteur::destination(QByteArrayView mot)
     } else if (m == "fldinst") {
         e.dest = Dest::ChampInst;
     } else if (m == "fldrslt") {
-        e.dest = Dest::Texte;
+        if (e.dest != Dest::Texte) {
+            e.dest = Dest::Saute;  // a field result belongs in the body, nowhere else
+            return true;
+        }
         const QString lien = cibleDuLien(instruction_);
         if (!lien.isEmpty())
             e.car.lien = lien;
