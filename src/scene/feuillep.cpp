@@ -80,6 +80,7 @@ void feuilleP::creeControles()
     Picture3->move(424, 24);
     Picture3->setTaille(QSize(222, 152));
     Picture3->setBackColor(QColor(246, 246, 238));
+    Picture3->setFont(QFont(QStringLiteral("Arial"), 8));  // the lists and fields match the captions
     Combo1 = cree<QComboBox>(Picture3, "Combo1", QRect(82, 31, 136, 20));
     Combo2 = cree<QComboBox>(Picture3, "Combo2", QRect(82, 7, 136, 20));
     for (QComboBox* c : {Combo1, Combo2}) {
@@ -173,7 +174,9 @@ void feuilleP::creeControles()
     auto bouton = [&](const char* nom, const QString& texte) {
         auto* b = new QPushButton(texte, rangee);
         b->setObjectName(QString::fromLatin1(nom));
-        ligne->addWidget(b);
+        // Equal shares of the row, whatever the captions' widths.
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+        ligne->addWidget(b, 1);
         return b;
     };
     btexo = new QToolButton(rangee);
