@@ -1,6 +1,8 @@
+#include "platform/plateforme.h"
 #include "scene/feuillep.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 
 int main(int argc, char** argv)
@@ -12,6 +14,7 @@ int main(int argc, char** argv)
     // The program speaks French whatever the system's settings.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    QApplication::setWindowIcon(QIcon(cheminProgramme(QStringLiteral("baltor.png"))));
 
     feuilleP fenetre;
     fenetre.show();
