@@ -46,17 +46,26 @@ void queue(EtatAnimation& anim, Placement& place, const Reglages& r, ResultatTic
         res.actions.append(Action::Sortie);
 }
 
+// Moves the picture to (x, y) and writes the display; true when the ground was crossed, the
+// picture then put back on the ground line and the impact heard.
+bool pose(float x, double y, float t, Placement& place, const Reglages& r, ResultatTick& res)
+{
+    place.gauche = gaucheDe(x);
+    res.affichage = textesAffichage(x, t, y);
+    place.haut = hautDe(y);
+    if (place.haut <= double(solHaut))
+        return false;
+    place.haut = solHaut;
+    impact(r, res);
+    return true;
+}
+
 void volLibre(SimulationState& etat, EtatAnimation& anim, Placement& place, const Reglages& r,
               ResultatTick& res)
 {
     const float x = xLibre(r.x0, etat.vx, etat.t);
     const double y = yLibre(r.y0, etat.vy, etat.g, etat.t);
-    place.gauche = gaucheDe(x);
-    res.affichage = textesAffichage(x, etat.t, y);
-    place.haut = hautDe(y);
-    if (place.haut > double(solHaut)) {
-        place.haut = solHaut;
-        impact(r, res);
+    if (pose(x, y, etat.t, place, r, res)) {
         if (r.projectile == int(Projectile::Ballon)) {
             etat.rebondActif = 1;
         } else {
@@ -100,15 +109,9 @@ void rebond(SimulationState& etat, EtatAnimation& anim, Placement& place, const 
         avance(etat, r);
     }
     const float tau = etat.t - anim.tRebond;
-    const float x = anim.xRebond + anim.vxRebond * tau;
-    const double td = tau;
-    const double y = double(anim.yRebond) + double(anim.vyRebond) * td - 0.5 * double(etat.g) * td * td;
-    place.gauche = gaucheDe(x);
-    res.affichage = textesAffichage(x, etat.t, y);
-    place.haut = hautDe(y);
-    if (place.haut > double(solHaut)) {
-        place.haut = solHaut;
-        impact(r, res);
+    const float x = xLibre(anim.xRebond, anim.vxRebond, tau);
+    const double y = yLibre(anim.yRebond, anim.vyRebond, etat.g, tau);
+    if (pose(x, y, etat.t, place, r, res)) {
         anim.xRebond = xDe(place.gauche);
         anim.yRebond = yDe(place.haut);
         anim.vxRebond = float(restitution * double(anim.vxRebond));
