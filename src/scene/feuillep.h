@@ -4,6 +4,7 @@
 // spread over several files by concern (feuillep_*.cpp).
 
 #include "platform/plateforme.h"
+#include "graphs/graphes.h"
 #include "sim/animation.h"
 
 #include <QImage>
@@ -114,6 +115,8 @@ public:
 
     // What the tick reads from the controls.
     sim::Reglages reglages() const;
+    // What the graph window is given.
+    EntreesGraphes entreesGraphes() const;
 
 public Q_SLOTS:
     void Form_Load();

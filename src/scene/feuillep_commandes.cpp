@@ -132,11 +132,14 @@ void feuilleP::Command8_Click()
     calculatrice.exec();
 }
 
+EntreesGraphes feuilleP::entreesGraphes() const
+{
+    return {Combo2->currentText(), geometry(), Module1::g, Module1::vx, Module1::vy, Text1->text(), Text2->text()};
+}
+
 void feuilleP::Command14_Click()
 {
-    graphes::affiche(EntreesGraphes{Combo2->currentText(), geometry(), Module1::g, Module1::vx, Module1::vy,
-                                    Text1->text(), Text2->text()},
-                     this);
+    graphes::affiche(entreesGraphes(), this);
 }
 
 void feuilleP::fich_Change()

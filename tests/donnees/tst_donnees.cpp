@@ -186,18 +186,6 @@ private Q_SLOTS:
         QVERIFY2(maximum < 190, qPrintable(QString::number(maximum)));
         QVERIFY2(ecart < 8, qPrintable(QString::number(ecart)));
     }
-
-    void entreeBureau()
-    {
-        QFile f(QStringLiteral(BALTOR_SOURCE_DATA) + "/baltor.desktop");
-        QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QStringList lignes = QString::fromUtf8(f.readAll()).split('\n');
-        QCOMPARE(lignes.first(), QString("[Desktop Entry]"));
-        for (const char* cle : {"Name=Baltor", "GenericName=Simulateur de tir balistique", "Exec=baltor", "Icon=baltor",
-                                "Categories=Education;Science;Physics;", "Terminal=false", "Type=Application"})
-            QVERIFY2(lignes.contains(cle), cle);
-        QVERIFY(std::any_of(lignes.begin(), lignes.end(), [](const QString& l) { return l.startsWith("Comment=") && l.size() > 10; }));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstDonnees)

@@ -1,14 +1,11 @@
-// The application's icon (128 x 128) and its desktop entry: a chronophotography of a ball on
-// its parabola over a blue-green disc.
+// The application's icon: a chronophotography of a ball on its parabola over a blue-green
+// disc, drawn on a 128-unit canvas at any size (the window's icon and the desktop's sizes).
 #include "donnees.h"
 
-#include <QFile>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-
-#include <cstdio>
 
 namespace donnees {
 namespace {
@@ -31,12 +28,12 @@ void balle(QPainter& p, QPointF c, double r, double opacite)
     p.setOpacity(1);
 }
 
-QImage icone()
+QImage icone(int taille)
 {
-    QImage grande = grandeToile(cote);
+    QImage grande = grandeToile(taille);
     QPainter p(&grande);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(surEchantillon, surEchantillon);
+    p.scale(surEchantillon * taille / double(cote), surEchantillon * taille / double(cote));
     const QPointF centre(64, 63);
     const double rayon = 59;
 
@@ -97,32 +94,19 @@ QImage icone()
     return reduit(grande);
 }
 
-bool entreeBureau(const QDir& dossier)
-{
-    QFile f(dossier.filePath("baltor.desktop"));
-    const QByteArray texte = "[Desktop Entry]\n"
-                             "Type=Application\n"
-                             "Name=Baltor\n"
-                             "GenericName=Simulateur de tir balistique\n"
-                             "Comment=Étudier le mouvement d'un projectile sur la Terre, la Lune ou Mars\n"
-                             "Exec=baltor\n"
-                             "Icon=baltor\n"
-                             "Terminal=false\n"
-                             "Categories=Education;Science;Physics;\n";
-    if (!f.open(QIODevice::WriteOnly) || f.write(texte) != texte.size() || !f.flush()) {
-        std::fprintf(stderr, "Impossible d'écrire %s\n", qPrintable(f.fileName()));
-        return false;
-    }
-    std::printf("baltor.desktop\n");
-    return true;
-}
-
 }  // namespace
 
 bool genereApplication(const QDir& dossier)
 {
-    const bool ok = enregistre(icone(), dossier, "baltor.png");
-    return entreeBureau(dossier) && ok;
+    return enregistre(icone(cote), dossier, "baltor.png");
+}
+
+bool genereIconesBureau(const QDir& dossier)
+{
+    bool ok = true;
+    for (int taille : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        ok = enregistre(icone(taille), dossier, QStringLiteral("baltor-%1.png").arg(taille)) && ok;
+    return ok;
 }
 
 }  // namespace donnees

@@ -153,5 +153,7 @@ bool genereProjectiles(const QDir& dossier);
 bool genereSons(const QDir& dossier);
 bool genereIcones(const QDir& dossier);
 bool genereApplication(const QDir& dossier);
+// The program's icon at the sizes a desktop's icon theme asks for.
+bool genereIconesBureau(const QDir& dossier);
 
 }  // namespace donnees

@@ -1,5 +1,6 @@
-// genere-donnees DOSSIER: draws the pictures and synthesises the sounds of the program into
-// DOSSIER (the data/ folder of the sources). Runs without a display.
+// genere-donnees DOSSIER [ICONES]: draws the pictures and synthesises the sounds of the program
+// into DOSSIER (the data/ folder of the sources), and the desktop's icons into ICONES
+// (dist/icones). Runs without a display.
 #include "donnees.h"
 
 #include <QFileInfo>
@@ -27,8 +28,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "Usage : genere-donnees DOSSIER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "Usage : genere-donnees DOSSIER [ICONES]\n");
         return 2;
     }
     const QDir dossier(QString::fromLocal8Bit(argv[1]));
@@ -42,5 +43,7 @@ int main(int argc, char** argv)
     ok = donnees::genereSons(dossier) && ok;
     ok = donnees::genereIcones(dossier) && ok;
     ok = donnees::genereApplication(dossier) && ok;
+    if (argc == 3)
+        ok = donnees::genereIconesBureau(QDir(QString::fromLocal8Bit(argv[2]))) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,23 @@
+# The Debian package: "cpack -G DEB" in the build folder (or scripts/paquet.sh) gives
+# baltor_<version>_amd64.deb, which installs with "apt install ./baltor_….deb".
+set(CPACK_PACKAGE_NAME baltor)
+set(CPACK_PACKAGE_VENDOR "Les développeurs de Baltor")
+set(CPACK_PACKAGE_CONTACT "Les développeurs de Baltor <baltor@baltor.fr>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulateur du mouvement d'un projectile pour le lycée")
+set(CPACK_PACKAGE_DESCRIPTION "Baltor anime le vol d'un projectile lancé sur la Terre, la Lune ou Mars,
+enregistre une chronophotographie avec ses vecteurs vitesse, trace les graphes
+x(t), y(t) et y(x), propose des exercices corrigés, un cours, une aide et une
+calculatrice scientifique. Tous les textes sont en français.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://baltor.fr")
+# Libraries found by dpkg-shlibdeps, plus what Qt loads at run time without linking it.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")
+set(CPACK_GENERATOR DEB)
+include(CPack)
