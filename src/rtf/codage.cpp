@@ -1,17 +1,12 @@
 #include "rtf/codage.h"
 
+#include "core/windows1252.h"
+
 #include <array>
 
 namespace Rtf {
 
 namespace {
-
-// Windows-1252 differs from Latin-1 only here; French needs most of it (œ € ’ …).
-constexpr std::array<char16_t, 32> k1252 = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
 // Adobe Symbol encoding from 0x20 to 0xFF. Where Adobe gives a private-use code
 // (bracket pieces, serif marks) the standard character with the same look is used,
@@ -120,19 +115,19 @@ int codePageValide(int codePage)
 
 QChar depuis1252(uchar octet)
 {
-    if (octet >= 0x80 && octet < 0xA0)
-        return QChar(k1252[octet - 0x80]);
-    return QChar(char16_t(octet));
+    // RTF shows the undefined bytes as replacement characters, not as C1 controls.
+    if (Windows1252::estIndefini(octet))
+        return QChar(0xFFFD);
+    return QChar(Windows1252::versUnicode(octet));
 }
 
 uchar vers1252(char32_t c)
 {
-    if ((c >= 0xA0 && c <= 0xFF))
-        return uchar(c);
-    for (size_t i = 0; i < k1252.size(); ++i)
-        if (k1252[i] == c && c != 0xFFFD)
-            return uchar(0x80 + i);
-    return 0;
+    // C1 controls go out as \uN; the ASCII range is the caller's own.
+    const auto o = Windows1252::versOctet(c);
+    if (!o || *o < 0x80 || (c >= 0x80 && c < 0xA0))
+        return 0;
+    return *o;
 }
 
 char32_t depuisSymbole(uchar octet)

@@ -73,6 +73,7 @@ void TestLecteur::texte_data()
     QTest::addColumn<QString>("attendu");
 
     QTest::newRow("windows-1252") << R"({\rtf1\ansi caf\'e9 \'9c\'80\'92\'85 \'ab\'bb})"_ba << u"café œ€’… «»"_s;
+    QTest::newRow("octets indéfinis de 1252") << R"({\rtf1\ansi \'81\'8d\'8f\'90\'9d})"_ba << u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"_s;
     QTest::newRow("ansicpg1251") << R"({\rtf1\ansi\ansicpg1251 \'c0\'e1})"_ba << u"Аб"_s;
     QTest::newRow("ansicpg inconnu") << R"({\rtf1\ansi\ansicpg0 \'e9})"_ba << u"é"_s;
     QTest::newRow("non-caractere") << R"({\rtf1\ansi\ansicpg65001 \'ef\'bf\'be})"_ba << u"\uFFFD"_s;
