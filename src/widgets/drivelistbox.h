@@ -1,0 +1,29 @@
+#pragma once
+// The drive list: the mounted volumes a pupil can save to (the root, the home folder,
+// removable media), in a drop-down list. `Drive` is the root folder of the chosen volume.
+
+#include <QComboBox>
+#include <QStringList>
+
+class DriveListBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DriveListBox(const QString& nom, QWidget* parent = nullptr);
+
+    // Root folder of the selected volume.
+    QString Drive() const;
+    // Selects the volume holding `chemin` (the deepest root that contains it). Emits change()
+    // when the selection moves.
+    void setDrive(const QString& chemin);
+
+    // Reads the mounted volumes again, keeping the selection when it is still there.
+    void refresh();
+    QStringList racines() const { return racines_; }
+
+Q_SIGNALS:
+    void change();
+
+private:
+    QStringList racines_;
+    bool remplit_ = false;
+};
