@@ -1,3 +1,4 @@
+#include "config/configuration.h"
 #include "platform/plateforme.h"
 #include "scene/feuillep.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(cheminProgramme(QStringLiteral("baltor.png"))));
 
     feuilleP fenetre;
+    Config::installe(fenetre);
     fenetre.show();
     return app.exec();
 }

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class ImageControl;
@@ -107,6 +108,11 @@ public:
     qint16 prisX = 0;
     qint16 prisY = 0;
 
+    // The configuration windows behind "&Enregistrer" and "&Ouvrir", handed over by the
+    // configuration subsystem, which builds on this window.
+    std::function<void(feuilleP&)> dialogueEnregistrer;
+    std::function<void(feuilleP&)> dialogueOuvrir;
+
     // Shown after a copy of the scene to the clipboard.
     QString confirmationCopie;
 
@@ -147,6 +153,8 @@ public Q_SLOTS:
     void Command1_Click();
     void Command8_Click();
     void Command14_Click();
+    void Command11_Click();
+    void Command2_Click();
     void fich_Change();
     void supertext_Change();
 

@@ -40,6 +40,8 @@ void feuilleP::connecteControles()
     connect(Command1, &QPushButton::clicked, this, &feuilleP::Command1_Click);
     connect(Command8, &QPushButton::clicked, this, &feuilleP::Command8_Click);
     connect(Command14, &QPushButton::clicked, this, &feuilleP::Command14_Click);
+    connect(Command11, &QPushButton::clicked, this, &feuilleP::Command11_Click);
+    connect(Command2, &QPushButton::clicked, this, &feuilleP::Command2_Click);
     connect(fich, &QLineEdit::textChanged, this, &feuilleP::fich_Change);
     connect(supertext, &QTextEdit::textChanged, this, &feuilleP::supertext_Change);
 }

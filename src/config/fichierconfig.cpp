@@ -1,0 +1,83 @@
+#include "config/fichierconfig.h"
+
+#include "core/nombres.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace Config {
+
+namespace {
+
+// Records 2 to 6: the number at the start of the text, rounded to a 16-bit integer (half to
+// even); nothing when it does not fit.
+std::optional<qint16> entier(const QString& texte)
+{
+    const double v = std::nearbyint(Module1::lisNombre(texte));
+    if (!std::isfinite(v) || v < -32768.0 || v > 32767.0)
+        return std::nullopt;
+    return qint16(v);
+}
+
+}  // namespace
+
+QString texteEntier(int valeur)
+{
+    return valeur < 0 ? QString::number(valeur) : u' ' + QString::number(valeur);
+}
+
+Enregistrements::Ecriture ecris(const Reglages& r)
+{
+    QStringList textes{signature, texteEntier(r.lieu), texteEntier(r.projectile)};
+    for (qint16 o : r.options)
+        textes << texteEntier(o);
+    for (const QString& c : r.champs)
+        textes << c;
+    return Enregistrements::ecris(textes);
+}
+
+Lecture lis(const QByteArray& octets, const Limites& limites)
+{
+    using Enregistrements::Etat;
+    const Enregistrements::Lecteur lecteur(octets);
+    Lecture l;
+    const Enregistrements::Enregistrement premier = lecteur.lis(1);
+    if (premier.etat == Etat::Endommage) {
+        l.erreur = ErreurLecture::Illisible;
+        return l;
+    }
+    if (premier.texte != signature) {
+        l.erreur = ErreurLecture::NonValide;
+        return l;
+    }
+    l.signatureValide = true;
+    for (int n = 2; n <= kNombreEnregistrements; ++n) {
+        const Enregistrements::Enregistrement e = lecteur.lis(n);
+        if (e.etat != Etat::Ok) {
+            l.erreur = ErreurLecture::Illisible;
+            return l;
+        }
+        if (n >= 7) {
+            l.reglages.champs[n - 7] = e.texte;
+        } else {
+            const std::optional<qint16> v = entier(e.texte);
+            const int max = n == 2 ? limites.lieux - 1 : n == 3 ? limites.projectiles - 1 : 2;
+            const int min = n <= 3 ? -1 : 0;
+            if (!v || *v < min || *v > max) {
+                l.erreur = ErreurLecture::Illisible;
+                return l;
+            }
+            if (n == 2)
+                l.reglages.lieu = *v;
+            else if (n == 3)
+                l.reglages.projectile = *v;
+            else
+                l.reglages.options[n - 4] = *v;
+        }
+        ++l.valables;
+    }
+    return l;
+}
+
+}  // namespace Config
