@@ -74,6 +74,15 @@ void applique(feuilleP& f, const Reglages& r, int nombre)
             const Qt::CheckState etat = etatCase(r.options[i - 2]);
             if (c->checkState() != etat) {
                 c->setCheckState(etat);
+                // A grey box read from a file shows grey, but the user's clicks keep two states.
+                if (etat == Qt::PartiallyChecked)
+                    QObject::connect(
+                        c, &QCheckBox::stateChanged, c,
+                        [c](int s) {
+                            if (s != Qt::PartiallyChecked)
+                                c->setTristate(false);
+                        },
+                        Qt::SingleShotConnection);
                 i == 2 ? f.Check1_Click() : i == 3 ? f.Check2_Click() : f.Check3_Click();
             }
         } else {

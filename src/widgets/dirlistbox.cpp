@@ -96,3 +96,16 @@ void DirListBox::keyPressEvent(QKeyEvent* e)
     }
     QListWidget::keyPressEvent(e);
 }
+
+void DirListBox::keyboardSearch(const QString& recherche)
+{
+    if (recherche.isEmpty() || count() == 0)
+        return;
+    for (int i = 1; i <= count(); ++i) {
+        const int r = (currentRow() + i) % count();
+        if (item(r)->text().trimmed().startsWith(recherche, Qt::CaseInsensitive)) {
+            setCurrentRow(r);
+            return;
+        }
+    }
+}

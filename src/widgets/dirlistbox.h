@@ -25,6 +25,9 @@ public:
     // Reads the open folder again (a folder was created or removed).
     void refresh();
 
+    // Typing a letter goes to the next entry whose name starts with it (names are indented).
+    void keyboardSearch(const QString& recherche) override;
+
 Q_SIGNALS:
     void change();
 

@@ -8,6 +8,7 @@
 #include "platform/plateforme_factice.h"
 #include "scene/feuillep.h"
 #include "widgets/dirlistbox.h"
+#include "widgets/drivelistbox.h"
 #include "widgets/filelistbox.h"
 #include "widgets/imagecontrol.h"
 #include "widgets/picturebox.h"
@@ -429,6 +430,36 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(chemin("autre/essai.P03")));
         // The process's folder follows, so the next dialog opens there.
         QCOMPARE(QDir::currentPath(), chemin("autre"));
+    }
+
+    // Choosing a drive moves the folder and file lists to its root folder.
+    void changeDeLecteur()
+    {
+        feuilleP f;
+        ouvrir d(f);
+        d.Drive1->setDrive(QDir::homePath());
+        QCOMPARE(d.Dir1->Path(), QDir::cleanPath(QDir::homePath()));
+        QCOMPARE(d.File1->Path(), d.Dir1->Path());
+        QCOMPARE(d.Drive1->Drive(), QDir::cleanPath(QDir::homePath()));
+    }
+
+    // A grey option box read from a file keeps two states for the user's clicks.
+    void caseGrise()
+    {
+        QVERIFY(ecrit(chemin("gris.P03"), fichier(avec(6, " 2"))));
+        feuilleP f;
+        Module1::cheminConfig = chemin("gris.P03");
+        Module1::chargeConfig(f);
+        QCOMPARE(f.Check3->checkState(), Qt::PartiallyChecked);
+        Module1::cheminConfig = chemin("essai.P03");
+        QVERIFY(Config::enregistreConfig(f));
+        QCOMPARE(contenu(chemin("essai.P03")).mid(5 * 128, 4), QByteArray("\x02\x00 2", 4));
+        f.Check3->click();
+        QCOMPARE(f.Check3->checkState(), Qt::Checked);
+        f.Check3->click();
+        QCOMPARE(f.Check3->checkState(), Qt::Unchecked);
+        f.Check3->click();
+        QCOMPARE(f.Check3->checkState(), Qt::Checked);
     }
 
     void enregistrerEchoue()

@@ -115,6 +115,11 @@ private Q_SLOTS:
         QCOMPARE(d.Path(), QDir::cleanPath(dossier_.path()));
         QCOMPARE(changes.count(), 3);
 
+        // A typed letter finds the next folder by its name.
+        QTest::keyClicks(&d, "b");
+        QCOMPARE(d.ListIndex(), 1);
+        QTest::keyClick(&d, Qt::Key_Escape);
+
         // Up to the root, whose own entry has no parent.
         QVERIFY(d.setPath(QDir::rootPath()));
         QCOMPARE(d.List(-1), QDir::rootPath());
