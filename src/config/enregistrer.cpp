@@ -63,6 +63,8 @@ enregistrer::enregistrer(feuilleP& feuille) : QDialog(&feuille), feuille_(feuill
 
     File1->setPath(Dir1->Path());
     Drive1->setDrive(Dir1->Path());
+    // Typing a name and pressing Enter is the usual way through.
+    Text1->setFocus();
 
     connect(Drive1, &DriveListBox::change, this, &enregistrer::Drive1_Change);
     connect(Dir1, &DirListBox::change, this, &enregistrer::Dir1_Change);

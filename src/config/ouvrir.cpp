@@ -75,6 +75,8 @@ ouvrir::ouvrir(feuilleP& feuille) : QDialog(&feuille), feuille_(feuille)
 
     File1->setPath(Dir1->Path());
     Drive1->setDrive(Dir1->Path());
+    // The arrows pick a file at once, Enter opens it.
+    File1->setFocus();
 
     connect(Drive1, &DriveListBox::change, this, &ouvrir::Drive1_Change);
     connect(Dir1, &DirListBox::change, this, &ouvrir::Dir1_Change);

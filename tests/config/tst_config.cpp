@@ -482,7 +482,7 @@ private Q_SLOTS:
         enregistrer d(f);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        d.Text1->setFocus();
+        QCOMPARE(QApplication::focusWidget(), d.Text1);
         d.Text1->setText("clavier");
         QTest::keyClick(d.Text1, Qt::Key_Return);
         QVERIFY(QFileInfo::exists(chemin("clavier.P03")));
@@ -525,7 +525,7 @@ private Q_SLOTS:
         d.File1->setFocus();
         QTest::keyClick(d.File1, Qt::Key_Down);
         QCOMPARE(d.ficharge->text(), QDir::toNativeSeparators(chemin("sous/tir.p03")));
-        d.Command1_Click();
+        QTest::keyClick(d.File1, Qt::Key_Return);  // as a double click: opens
         QVERIFY(rec().messages.isEmpty());
         QVERIFY(!d.Frame1->isHidden());
         QCOMPARE(d.result(), int(QDialog::Accepted));
