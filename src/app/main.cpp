@@ -1,5 +1,6 @@
 #include "config/configuration.h"
 #include "platform/plateforme.h"
+#include "scene/aide_f1.h"
 #include "scene/feuillep.h"
 
 #include <QApplication>
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     QApplication::setWindowIcon(QIcon(cheminProgramme(QStringLiteral("baltor.png"))));
+
+    installeAideF1(app);
 
     feuilleP fenetre;
     Config::installe(fenetre);

@@ -64,6 +64,12 @@ public:
 
     // Printer set-up dialog: a ready printer, or nullptr when the user cancels.
     virtual std::unique_ptr<QPrinter> choisitImprimante(QWidget* parent) = 0;
+    // The printer used without a dialog (the desktop's default one), or nullptr when no
+    // printer is installed.
+    virtual std::unique_ptr<QPrinter> imprimanteParDefaut() = 0;
+    // Printer set-up dialog on an existing printer (choice of printer and its settings);
+    // false when the user cancels, the printer then stays as it was.
+    virtual bool configureImprimante(QPrinter& imprimante, QWidget* parent) = 0;
 
     // Clipboard: clears it, then puts a bitmap on it.
     virtual void copieImage(const QImage& image) = 0;

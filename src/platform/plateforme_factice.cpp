@@ -83,19 +83,40 @@ void PlateformeFactice::termine(int code)
     finProgramme = code;
 }
 
+std::unique_ptr<QPrinter> PlateformeFactice::nouvelleImprimante()
+{
+    auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    imprimante->setOutputFormat(QPrinter::PdfFormat);
+    QString chemin = sortiePdf;
+    static int numero = 0;  // one file per printer over the whole test run
+    if (chemin.isEmpty())
+        chemin = dossierPdf().filePath(QStringLiteral("page%1.pdf").arg(++numero));
+    if (imprimanteEnPanne)
+        chemin = dossierPdf().filePath(QStringLiteral("absent/panne.pdf"));  // cannot be created
+    imprimante->setOutputFileName(chemin);
+    pdfsImprimes.append(chemin);
+    return imprimante;
+}
+
 std::unique_ptr<QPrinter> PlateformeFactice::choisitImprimante(QWidget*)
 {
     ++imprimantesDemandees;
     if (imprimanteAnnulee)
         return nullptr;
-    auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    imprimante->setOutputFormat(QPrinter::PdfFormat);
-    QString chemin = sortiePdf;
-    if (chemin.isEmpty())
-        chemin = dossierPdf().filePath(QStringLiteral("page%1.pdf").arg(imprimantesDemandees));
-    imprimante->setOutputFileName(chemin);
-    pdfsImprimes.append(chemin);
-    return imprimante;
+    return nouvelleImprimante();
+}
+
+std::unique_ptr<QPrinter> PlateformeFactice::imprimanteParDefaut()
+{
+    if (aucuneImprimante)
+        return nullptr;
+    return nouvelleImprimante();
+}
+
+bool PlateformeFactice::configureImprimante(QPrinter&, QWidget*)
+{
+    ++imprimantesDemandees;
+    return !imprimanteAnnulee;
 }
 
 void PlateformeFactice::copieImage(const QImage& image)

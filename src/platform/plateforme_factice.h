@@ -35,6 +35,8 @@ public:
     QList<int> reponses;           // next msgBox answers; OK (1) when empty
     QStringList fichiersChoisis;   // next file dialog answers; "" (cancel) when empty
     bool imprimanteAnnulee = false;
+    bool aucuneImprimante = false;  // imprimanteParDefaut() finds none
+    bool imprimanteEnPanne = false; // printers handed out cannot start a document
     QString sortiePdf;             // where the printer writes; a temporary file when empty
     QSize ecran{1280, 1024};
     QString repertoire;            // program directory; the test binaries' folder when empty
@@ -48,6 +50,8 @@ public:
     QString repertoireProgramme() const override;
     void termine(int code) override;
     std::unique_ptr<QPrinter> choisitImprimante(QWidget* parent) override;
+    std::unique_ptr<QPrinter> imprimanteParDefaut() override;
+    bool configureImprimante(QPrinter& imprimante, QWidget* parent) override;
     void copieImage(const QImage& image) override;
     QString fichierAOuvrir(QWidget* parent, const QString& titre, const QString& dossier,
                            const QString& filtre) override;
@@ -57,6 +61,9 @@ public:
 
     // The PDF files written by the printers handed out so far.
     QStringList pdfsImprimes;
+
+private:
+    std::unique_ptr<QPrinter> nouvelleImprimante();
 };
 
 // Installs a fresh recorder for the lifetime of a test scope.

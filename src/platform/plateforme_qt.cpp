@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QSoundEffect>
@@ -136,6 +137,28 @@ std::unique_ptr<QPrinter> PlateformeQt::choisitImprimante(QWidget* parent)
     if (dialogue.exec() != QDialog::Accepted)
         return nullptr;
     return imprimante;
+}
+
+std::unique_ptr<QPrinter> PlateformeQt::imprimanteParDefaut()
+{
+    QPrinterInfo choisie = QPrinterInfo::defaultPrinter();
+    if (choisie.isNull()) {
+        const QList<QPrinterInfo> toutes = QPrinterInfo::availablePrinters();
+        if (toutes.isEmpty())
+            return nullptr;
+        choisie = toutes.first();
+    }
+    return std::make_unique<QPrinter>(choisie, QPrinter::HighResolution);
+}
+
+bool PlateformeQt::configureImprimante(QPrinter& imprimante, QWidget* parent)
+{
+    QPrintDialog dialogue(&imprimante, parent);
+    dialogue.setWindowTitle(QStringLiteral("Configuration de l'impression"));
+    dialogue.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    const bool accepte = dialogue.exec() == QDialog::Accepted;
+    imprimante.setCopyCount(1);  // the copies are counted by the caller, one page each
+    return accepte;
 }
 
 void PlateformeQt::copieImage(const QImage& image)

@@ -12,6 +12,8 @@ public:
     QString repertoireProgramme() const override;
     void termine(int code) override;
     std::unique_ptr<QPrinter> choisitImprimante(QWidget* parent) override;
+    std::unique_ptr<QPrinter> imprimanteParDefaut() override;
+    bool configureImprimante(QPrinter& imprimante, QWidget* parent) override;
     void copieImage(const QImage& image) override;
     QString fichierAOuvrir(QWidget* parent, const QString& titre, const QString& dossier,
                            const QString& filtre) override;

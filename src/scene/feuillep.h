@@ -155,6 +155,10 @@ public Q_SLOTS:
     void Command14_Click();
     void Command11_Click();
     void Command2_Click();
+    void Command10_Click();
+    void Command4_Click();
+    void Command7_Click();
+    void Command9_Click();
     void fich_Change();
     void supertext_Change();
 

@@ -42,6 +42,10 @@ void feuilleP::connecteControles()
     connect(Command14, &QPushButton::clicked, this, &feuilleP::Command14_Click);
     connect(Command11, &QPushButton::clicked, this, &feuilleP::Command11_Click);
     connect(Command2, &QPushButton::clicked, this, &feuilleP::Command2_Click);
+    connect(Command10, &QPushButton::clicked, this, &feuilleP::Command10_Click);
+    connect(Command4, &QPushButton::clicked, this, &feuilleP::Command4_Click);
+    connect(Command7, &QPushButton::clicked, this, &feuilleP::Command7_Click);
+    connect(Command9, &QPushButton::clicked, this, &feuilleP::Command9_Click);
     connect(fich, &QLineEdit::textChanged, this, &feuilleP::fich_Change);
     connect(supertext, &QTextEdit::textChanged, this, &feuilleP::supertext_Change);
 }
@@ -68,6 +72,8 @@ bool feuilleP::eventFilter(QObject* objet, QEvent* e)
     case QEvent::Enter:
         if (objet == command12)
             info->setText(aides::chronophotographie(command12->toolTip()));
+        else if (objet == Command4 && info->text() == confirmationCopie)
+            ;  // the copy confirmation stays until the mouse goes elsewhere
         else if (const QString texte = aides::texte(objet->objectName()); !texte.isEmpty())
             info->setText(texte);
         break;
