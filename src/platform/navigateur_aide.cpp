@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -184,6 +185,20 @@ NavigateurAide::NavigateurAide(const QString& fichier, QWidget* parent)
     connect(suivant, &QPushButton::clicked, page_, &QTextBrowser::forward);
     connect(page_, &QTextBrowser::backwardAvailable, precedent, &QPushButton::setEnabled);
     connect(page_, &QTextBrowser::forwardAvailable, suivant, &QPushButton::setEnabled);
+    // The contents follow the page shown, whether reached by a link, the search or the history.
+    connect(page_, &QTextBrowser::sourceChanged, this, [this](const QUrl& adresse) {
+        const int i = indexPage(adresse.toLocalFile());  // source() still names the old page here
+        if (i < 0 || i >= sommaire_->topLevelItemCount())
+            return;
+        QTreeWidgetItem* courant = sommaire_->currentItem();
+        while (courant && courant->parent())
+            courant = courant->parent();
+        if (courant == sommaire_->topLevelItem(i))
+            return;
+        const QSignalBlocker bloque(sommaire_);
+        sommaire_->setCurrentItem(sommaire_->topLevelItem(i));
+        sommaire_->topLevelItem(i)->setExpanded(true);
+    });
     connect(accueil, &QPushButton::clicked, this, [this] {
         if (!pages_.isEmpty())
             montre(pages_.first().chemin);

@@ -1,0 +1,13 @@
+#pragma once
+// The course's figures, drawn from the program's motion law.
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+struct Figure {
+    QString nom;
+    QImage image;
+};
+
+QList<Figure> figuresCours();
