@@ -5,6 +5,8 @@
 #include "figures.h"
 
 #include "calc/machine.h"
+#include "config/enregistrer.h"
+#include "config/ouvrir.h"
 #include "graphs/graphes.h"
 #include "platform/plateforme_factice.h"
 #include "print/confimp.h"
@@ -128,6 +130,29 @@ int main(int argc, char** argv)
         f.Check1->setChecked(true);
         f.Check1_Click();
         enregistre(f.Picture2->Image(), cours + QStringLiteral("lune.png"));
+
+        // The configuration windows open on the current folder: one with a few set-ups, at a
+        // fixed place so that the pictures stay the same from one run to the next.
+        QDir racine(QDir::temp().filePath(QStringLiteral("Baltor")));
+        racine.removeRecursively();
+        const QString classe = racine.filePath(QStringLiteral("Physique"));
+        QDir().mkpath(classe);
+        for (const char* nom : {"chute_libre.P03", "lancer_45.P03", "lune.P03", "mars.P03", "tir_tendu.P03"}) {
+            QFile fichier(QDir(classe).filePath(QString::fromLatin1(nom)));
+            fichier.open(QIODevice::WriteOnly);
+        }
+        const QString avant = QDir::currentPath();
+        QDir::setCurrent(classe);
+        {
+            enregistrer e(f);
+            enregistre(capture(&e), aide + QStringLiteral("enregistrer.png"));
+        }
+        {
+            ouvrir o(f);
+            enregistre(capture(&o), aide + QStringLiteral("ouvrir.png"));
+        }
+        QDir::setCurrent(avant);
+        racine.removeRecursively();
 
         confimp c(f.Picture2, nullptr, &f);
         c.defaut->setText(QStringLiteral("Imprimante de la salle de sciences"));
