@@ -1,5 +1,6 @@
 #include "config/configuration.h"
 #include "platform/plateforme.h"
+#include "platform/traductions.h"
 #include "scene/aide_f1.h"
 #include "scene/feuillep.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("baltor"));
     // The program speaks French whatever the system's settings.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    installeTraductionsQt(app);
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     QApplication::setWindowIcon(QIcon(cheminProgramme(QStringLiteral("baltor.png"))));
 
