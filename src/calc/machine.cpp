@@ -119,20 +119,31 @@ Machine::Machine(QWidget* parent)
         angle[i] = new QRadioButton(QString::fromUtf8(nomsAngles[i]), cadreAngles);
         angle[i]->setObjectName(QStringLiteral("angle%1").arg(i));
         angle[i]->setGeometry(enPixels(QRectF(6 + 64 * i, 16, 62, 20)));
-        angle[i]->setFocusPolicy(Qt::NoFocus);
+        angle[i]->setFocusPolicy(Qt::TabFocus);
         groupeAngles->addButton(angle[i], i);
         C[i] = new QRadioButton(QString::fromUtf8(nomsAffichage[i]), cadreAffichage);
         C[i]->setObjectName(QStringLiteral("C%1").arg(i));
         C[i]->setGeometry(enPixels(QRectF(4 + 70 * i, 16, 68, 20)));
-        C[i]->setFocusPolicy(Qt::NoFocus);
+        C[i]->setFocusPolicy(Qt::TabFocus);
         groupeAffichage->addButton(C[i], i);
     }
     // Physics at school counts angles in degrees; results read best in plain decimals.
     angle[1]->setChecked(true);
     C[1]->setChecked(true);
     connect(groupeAffichage, &QButtonGroup::idClicked, this, &Machine::C_Click);
+    // Tab reaches each group on its chosen option; the arrows change the choice.
+    for (QRadioButton* r : {angle[0], angle[1], C[0], C[1]}) {
+        r->setFocusPolicy(r->isChecked() ? Qt::TabFocus : Qt::NoFocus);
+        connect(r, &QRadioButton::toggled, r,
+                [r](bool coche) { r->setFocusPolicy(coche ? Qt::TabFocus : Qt::NoFocus); });
+    }
+    setTabOrder(z1, angle[1]);
+    setTabOrder(angle[1], angle[0]);
+    setTabOrder(angle[0], C[1]);
+    setTabOrder(C[1], C[0]);
 
     construitTouches();
+    nommeTouches();
     majIndicateurMemoire();
     z1_Change();
 }

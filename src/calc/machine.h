@@ -120,6 +120,7 @@ protected:
 
 private:
     void construitTouches();
+    void nommeTouches();  // what a screen reader says of each key
     QPushButton* touche(const QString& nom, const QString& legende, const char* famille, QRectF unites,
                         void (Machine::*action)());
     void ajoute(const QString& texte);

@@ -93,6 +93,18 @@ void graphes::construitControles(const QRect& rectangle)
     Command8 = bouton(QStringLiteral("Command8"), QStringLiteral("Imprimer les trois graphes"), this);
     Command9 = bouton(QStringLiteral("Command9"), QStringLiteral("Fermer graphes"), this);
 
+    // Three buttons share each caption: a screen reader names the graph they act on.
+    const char* courbes[] = {"x(t)", "y(t)", "y(x)"};
+    const QList<QPushButton*> copiesNommees{Command1, Command2, Command3};
+    const QList<QPushButton*> impressionsNommees{Command5, Command6, Command7};
+    const QList<PictureBox*> boitesNommees{Picture1, Picture2, Picture3};
+    for (int c = 0; c < 3; ++c) {
+        const QString courbe = QString::fromLatin1(courbes[c]);
+        copiesNommees[c]->setAccessibleName(QStringLiteral("Copier le graphe ") + courbe);
+        impressionsNommees[c]->setAccessibleName(QStringLiteral("Imprimer le graphe ") + courbe);
+        boitesNommees[c]->setAccessibleName(QStringLiteral("Graphe ") + courbe);
+    }
+
     connect(Command1, &QPushButton::clicked, this, &graphes::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &graphes::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &graphes::Command3_Click);

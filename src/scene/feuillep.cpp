@@ -61,6 +61,7 @@ feuilleP::feuilleP(QWidget* parent)
     creeControles();
     connecteControles();
     Form_Load();
+    prepareProjection();
 }
 
 feuilleP::~feuilleP()
@@ -246,6 +247,6 @@ sim::Reglages feuilleP::reglages() const
     r.projectile = Combo2->currentIndex();
     r.ralenti = speed->isChecked();
     r.sortieInitialise = Check4->isChecked();
-    r.intervalleMs = Module1::lisNombre(chrono->text());
+    r.intervalleMs = intervalleValide_;
     return r;
 }

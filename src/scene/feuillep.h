@@ -18,6 +18,7 @@ class ImageControl;
 class PictureBox;
 class QCheckBox;
 class QComboBox;
+class QFocusEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -201,4 +202,21 @@ private:
     void ecritAffichage(const sim::Affichage& a);
 
     QImage fondFenetre_;
+
+    // Keyboard and screen readers (feuillep_clavier.cpp, feuillep_accessibilite.cpp).
+    void prepareClavier();
+    void nommeControles();
+    void champQuitte(QObject* champ, QFocusEvent* e);
+    void focusRecu(QWidget* w, QFocusEvent* e);
+    void nommeScene(const sim::Affichage& a);
+    bool quitteChamp_ = false;  // a field left for another control: the reset leaves the focus alone
+    double intervalleValide_ = 150.0;  // the photograph interval as last validated (ms)
+    void ordreTab();
+
+    // Projector: the 800 x 600 content magnified to fill a larger window (feuillep_projection.cpp).
+    void prepareProjection();
+    void ajusteEchelle();
+    QWidget* contenu_ = nullptr;
+    class Projection* projection_ = nullptr;
+    bool changeEchelle_ = false;  // the content moves between windows: no field is being left
 };

@@ -5,6 +5,7 @@
 
 #include "core/module1.h"
 #include "core/nombres.h"
+#include "scene/aides.h"
 #include "sim/echelle.h"
 #include "widgets/imagecontrol.h"
 #include "widgets/picturebox.h"
@@ -32,6 +33,7 @@ void feuilleP::ecritAffichage(const sim::Affichage& a)
     Label1->setText(a.x);
     Label2->setText(a.date);
     Label4->setText(a.y);
+    nommeScene(a);
 }
 
 void feuilleP::photo()
@@ -94,7 +96,8 @@ void feuilleP::command16_Click()
 
 void feuilleP::command18_Click()
 {
-    Picture2->setFocus();
+    if (!quitteChamp_)
+        Picture2->setFocus();
     Module1::t = 0.0f;
     Module1::rebondActif = 0;
     chronoActif = 0;
@@ -125,6 +128,11 @@ void feuilleP::maj12()
 {
     const bool enregistre = chronoActif != 0;
     command12->setIcon(QIcon(enregistre ? Image6->pixmap() : Image5->pixmap()));
+    const QString avant = aides::chronophotographie(command12->toolTip());
     command12->setToolTip(enregistre ? QStringLiteral("Arrêter la chronophotographie")
                                      : QStringLiteral("Chronophotographie"));
+    command12->setAccessibleName(command12->toolTip());
+    // The help line follows the button's state while it speaks of the button.
+    if (command12->underMouse() || info->text() == avant)
+        info->setText(aides::chronophotographie(command12->toolTip()));
 }

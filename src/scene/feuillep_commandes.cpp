@@ -11,6 +11,7 @@
 #include "widgets/picturebox.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QComboBox>
 #include <QCheckBox>
 #include <QFrame>
@@ -48,6 +49,8 @@ void feuilleP::connecteControles()
     connect(Command9, &QPushButton::clicked, this, &feuilleP::Command9_Click);
     connect(fich, &QLineEdit::textChanged, this, &feuilleP::fich_Change);
     connect(supertext, &QTextEdit::textChanged, this, &feuilleP::supertext_Change);
+    prepareClavier();
+    nommeControles();
 }
 
 bool feuilleP::eventFilter(QObject* objet, QEvent* e)
@@ -56,18 +59,21 @@ bool feuilleP::eventFilter(QObject* objet, QEvent* e)
     case QEvent::KeyPress:
         if (objet == Text1 || objet == Text2 || objet == Text3 || objet == Text4 || objet == chrono)
             return toucheChamp(objet, static_cast<QKeyEvent*>(e));
+        if (objet == Label6 || objet == Label7) {
+            const int touche = static_cast<QKeyEvent*>(e)->key();
+            if (touche == Qt::Key_Space || touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+                objet == Label6 ? Label6_Click() : Label7_Click();
+                return true;
+            }
+        }
         break;
     case QEvent::FocusOut:
-        if (objet == Text1)
-            Text1_LostFocus();
-        else if (objet == Text2)
-            Text2_LostFocus();
-        else if (objet == Text3)
-            Text3_LostFocus();
-        else if (objet == Text4)
-            Text4_LostFocus();
-        else if (objet == chrono)
-            chrono_LostFocus();
+        if (objet == Text1 || objet == Text2 || objet == Text3 || objet == Text4 || objet == chrono)
+            champQuitte(objet, static_cast<QFocusEvent*>(e));
+        break;
+    case QEvent::FocusIn:
+        if (objet->isWidgetType())
+            focusRecu(static_cast<QWidget*>(objet), static_cast<QFocusEvent*>(e));
         break;
     case QEvent::Enter:
         if (objet == command12)
@@ -95,28 +101,46 @@ void feuilleP::mouseMoveEvent(QMouseEvent* e)
     QWidget::mouseMoveEvent(e);
 }
 
+// A panel's button shows only while the panel is hidden, so that Tab never reaches a covered
+// control; the keyboard focus follows the control that takes the place of the one it was on.
 void feuilleP::Image1_Click()
 {
+    const bool focus = Image1->hasFocus();
     Picture3->show();
     Label6->show();
+    Image1->hide();
+    if (focus)
+        Label6->setFocus(Qt::TabFocusReason);
 }
 
 void feuilleP::Label6_Click()
 {
+    const bool focus = Label6->hasFocus() || Picture3->isAncestorOf(Label6->window()->focusWidget());
+    Image1->show();
     Picture3->hide();
     Label6->hide();
+    if (focus)
+        Image1->setFocus(Qt::TabFocusReason);
 }
 
 void feuilleP::Image3_Click()
 {
+    const bool focus = Image3->hasFocus();
     Frame2->show();
     Label7->show();
+    Image3->hide();
+    if (focus)
+        Label7->setFocus(Qt::TabFocusReason);
 }
 
 void feuilleP::Label7_Click()
 {
+    const bool focus = Label7->hasFocus() || Frame2->isAncestorOf(Label7->window()->focusWidget());
+    Image3->show();
     Frame2->hide();
     Label7->hide();
+    if (focus)
+        Image3->setFocus(Qt::TabFocusReason);
 }
 
 void feuilleP::Image4_Click()
@@ -186,12 +210,15 @@ void feuilleP::resizeEvent(QResizeEvent* e)
     if (fondFenetre_.width() < width() || fondFenetre_.height() < height())
         Form_Paint();
     Form_Resize();
+    ajusteEchelle();
 }
 
 void feuilleP::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
+    if (e->type() == QEvent::WindowStateChange)
+        ajusteEchelle();
     QWidget::changeEvent(e);
 }
 

@@ -231,7 +231,8 @@ void PictureBox::mousePressEvent(QMouseEvent* e)
 void PictureBox::mouseMoveEvent(QMouseEvent* e)
 {
     const QPointF pt = e->position();
-    ImageControl* image = capture_ ? capture_ : imageSous(pt);
+    // A button pressed elsewhere on the box sweeps over the pictures without picking them up.
+    ImageControl* image = capture_ ? capture_ : e->buttons() == Qt::NoButton ? imageSous(pt) : nullptr;
     if (image) {
         Q_EMIT image->mouseMove(e->buttons(), e->modifiers(), pt.x() - image->left(), pt.y() - image->top());
         setCursor(image->cursor());  // after the handler, which may have changed it

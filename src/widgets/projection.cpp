@@ -1,0 +1,112 @@
+#include "widgets/projection.h"
+
+#include <QGraphicsProxyWidget>
+#include <QResizeEvent>
+
+#include <algorithm>
+
+namespace {
+
+// Tab past the last control comes back to the first, as in a window of its own (the scene
+// holds nothing else to go to).
+class ProxyEnBoucle : public QGraphicsProxyWidget {
+public:
+    using QGraphicsProxyWidget::QGraphicsProxyWidget;
+
+protected:
+    bool focusNextPrevChild(bool suivant) override
+    {
+        QWidget* w = widget();
+        if (!w)
+            return QGraphicsProxyWidget::focusNextPrevChild(suivant);
+        QWidget* depuis = w->focusWidget() ? w->focusWidget() : w;
+        QWidget* c = depuis;
+        do {
+            c = suivant ? c->nextInFocusChain() : c->previousInFocusChain();
+            if (c != w && c->isVisibleTo(w) && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus) &&
+                w->isAncestorOf(c)) {
+                c->setFocus(suivant ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                return true;
+            }
+        } while (c != depuis);
+        return false;
+    }
+};
+
+}  // namespace
+
+Projection::Projection(QWidget* parent)
+    : QGraphicsView(parent)
+{
+    setObjectName(QStringLiteral("projection"));
+    setScene(&scene_);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignCenter);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    setOptimizationFlag(QGraphicsView::DontAdjustForAntialiasing);
+    setBackgroundBrush(QColor(40, 40, 40));
+    viewport()->setMouseTracking(true);
+}
+
+Projection::~Projection()
+{
+    // The widget belongs to whoever gave it: it is not destroyed with the scene.
+    rend();
+}
+
+void Projection::montre(QWidget* contenu)
+{
+    rend();
+    proxy_ = new ProxyEnBoucle;
+    proxy_->setWidget(contenu);
+    scene_.addItem(proxy_);
+    scene_.setSceneRect(QRectF(QPointF(0, 0), contenu->size()));
+    ajuste();
+    setFocus(Qt::OtherFocusReason);
+    proxy_->setFocus(Qt::OtherFocusReason);
+    if (QWidget* f = contenu->focusWidget())
+        f->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* Projection::rend()
+{
+    if (!proxy_)
+        return nullptr;
+    QWidget* w = proxy_->widget();
+    proxy_->setWidget(nullptr);
+    scene_.removeItem(proxy_);
+    delete proxy_;
+    proxy_ = nullptr;
+    if (w)
+        w->setParent(nullptr);
+    return w;
+}
+
+QWidget* Projection::contenu() const
+{
+    return proxy_ ? proxy_->widget() : nullptr;
+}
+
+double Projection::facteur() const
+{
+    const QRectF r = scene_.sceneRect();
+    if (r.isEmpty())
+        return 1.0;
+    return std::min(viewport()->width() / r.width(), viewport()->height() / r.height());
+}
+
+void Projection::ajuste()
+{
+    const double f = facteur();
+    setTransform(QTransform::fromScale(f, f));
+    centerOn(scene_.sceneRect().center());
+}
+
+void Projection::resizeEvent(QResizeEvent* e)
+{
+    QGraphicsView::resizeEvent(e);
+    ajuste();
+}
