@@ -37,6 +37,9 @@ double centile(std::vector<double> v, double p)
 
 int main(int argc, char** argv)
 {
+    // Runs anywhere, display or not: the figures never depend on a window being shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Message boxes and sounds go to the recorder: a benchmark never waits for a click.
     AvecPlateformeFactice factice;

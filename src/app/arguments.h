@@ -1,0 +1,37 @@
+#pragma once
+// The command line: open a file in the window, or write the scene, the graphs or the table of
+// positions without a window. Pure: no window, no message box, French texts for the terminal.
+
+#include <QString>
+#include <QStringList>
+
+struct Arguments {
+    enum class Mode { Fenetre, Aide, Version, Export, Erreur };
+    Mode mode = Mode::Fenetre;
+
+    QString fichier;        // .P03 or .E03 to open (optional)
+    QString image;          // --image
+    QString graphes;        // --graphes
+    QString mesures;        // --mesures
+    int chronoMs = -1;      // --chrono; -1: the set-up's own interval
+    bool repere = false;    // --repere
+    bool grille = false;    // --grille
+
+    QString erreur;         // Mode::Erreur: the message for the standard error stream
+
+    bool exporte() const { return !image.isEmpty() || !graphes.isEmpty() || !mesures.isEmpty(); }
+};
+
+// Reads the arguments (the program's name first, as in argv).
+Arguments analyseArguments(const QStringList& arguments);
+
+// What --help prints, and --version.
+QString texteAide(const QString& nomProgramme);
+QString texteVersion();
+
+// Exit statuses of the command line.
+namespace CodeSortie {
+constexpr int Succes = 0;
+constexpr int Fichier = 1;     // a file that cannot be read or written
+constexpr int Arguments = 2;   // bad arguments
+}  // namespace CodeSortie

@@ -1,0 +1,101 @@
+#include "export/exportation.h"
+
+#include "app/arguments.h"
+#include "config/configuration.h"
+#include "core/chemins.h"
+#include "core/module1.h"
+#include "export/fichiers_image.h"
+#include "export/plateforme_console.h"
+#include "graphs/graphes.h"
+#include "widgets/picturebox.h"
+#include "scene/feuillep.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+// A flight that never lands (it cannot: the ground stops every projectile) still ends here.
+constexpr int ticksMaximum = 1'000'000;
+
+int echec(const QString& message)
+{
+    QTextStream(stderr) << QStringLiteral("baltor : ") << message << Qt::endl;
+    return CodeSortie::Fichier;
+}
+
+int exporteImage(feuilleP& f, PlateformeConsole& console, const Arguments& a)
+{
+    voleAvecChronophotographie(f, a.repere, a.grille);
+    console.pressePapiers = QImage();
+    f.Command4_Click();
+    const QString erreur = enregistreImage(console.pressePapiers, a.image);
+    if (!erreur.isEmpty())
+        return echec(QStringLiteral("impossible d'écrire « %1 » : %2").arg(a.image, erreur));
+    return CodeSortie::Succes;
+}
+
+int exporteGraphes(feuilleP& f, PlateformeConsole& console, const Arguments& a)
+{
+    const qsizetype avant = console.messages.size();
+    graphes fenetre(f.entreesGraphes());
+    if (fenetre.grapheImpossible || console.messages.size() > avant)
+        return CodeSortie::Fichier;  // the graph window's own message is already written
+    const QString erreur = enregistrePageGraphes(
+        {fenetre.Picture1->Image(), fenetre.Picture2->Image(), fenetre.Picture3->Image()}, a.graphes);
+    if (!erreur.isEmpty())
+        return echec(QStringLiteral("impossible d'écrire « %1 » : %2").arg(a.graphes, erreur));
+    return CodeSortie::Succes;
+}
+
+}  // namespace
+
+void voleAvecChronophotographie(feuilleP& f, bool repere, bool grille)
+{
+    const bool repereAffiche = f.Check1->isChecked();
+    f.command12_Click();
+    for (int n = 0; f.Timer1->isActive() && n < ticksMaximum; ++n)
+        f.Timer1_Timer();
+    f.Timer1->stop();
+    if (grille)
+        f.Check3->setChecked(true);
+    if (repere || grille || repereAffiche) {
+        f.Check1->setChecked(true);
+        f.Check1_Click();
+    }
+}
+
+int exporte(const Arguments& a)
+{
+    PlateformeConsole console;
+    installePlateforme(&console);
+    struct Retour {
+        ~Retour() { installePlateforme(nullptr); }
+    } retour;
+
+    feuilleP f;
+    if (!a.fichier.isEmpty()) {
+        const QFileInfo info(Module1::resoudChemin(a.fichier, QDir::currentPath()));
+        if (!info.isFile())
+            return echec(QStringLiteral("impossible de lire « %1 » : fichier introuvable").arg(a.fichier));
+        Module1::cheminConfig = info.absoluteFilePath();
+        Module1::chargeConfig(f);
+        if (!console.messages.isEmpty())
+            return CodeSortie::Fichier;  // the loader's message is already written
+    }
+    if (a.chronoMs > 0) {
+        f.chrono->setText(QString::number(a.chronoMs));
+        f.chrono_LostFocus();
+    }
+
+    int code = CodeSortie::Succes;
+    if (!a.graphes.isEmpty())
+        code = std::max(code, exporteGraphes(f, console, a));
+    if (!a.image.isEmpty())
+        code = std::max(code, exporteImage(f, console, a));
+    return code;
+}

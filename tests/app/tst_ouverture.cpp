@@ -1,0 +1,91 @@
+// A file given on the command line opens in the window as its own command opens it.
+
+#include "app/ouverture.h"
+#include "config/configuration.h"
+#include "core/module1.h"
+#include "platform/plateforme_factice.h"
+#include "scene/feuillep.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstOuverture : public QObject {
+    Q_OBJECT
+    QTemporaryDir dossier_;
+
+private Q_SLOTS:
+    void init() { Module1::reinitialise(); }
+
+    void configuration_data()
+    {
+        QTest::addColumn<QString>("nomEcrit");
+        QTest::addColumn<QString>("nomDonne");
+        QTest::newRow("nom exact") << "lune.P03" << "lune.P03";
+        QTest::newRow("extension en minuscules") << "tir.p03" << "tir.p03";
+        // Written on Windows: "\" separators and another letter case.
+        QTest::newRow("chemin Windows") << "Sous/Mars.P03" << "sous\\MARS.p03";
+    }
+    void configuration()
+    {
+        QFETCH(QString, nomEcrit);
+        QFETCH(QString, nomDonne);
+        QVERIFY(QDir(dossier_.path()).mkpath(QStringLiteral("Sous")));
+        Config::Reglages r;
+        r.lieu = 1;
+        r.projectile = 4;
+        r.options = {0, 1, 0};
+        r.champs = {QStringLiteral("1,5"), QStringLiteral("2,0"), QStringLiteral("8,0"), QStringLiteral("45,0"),
+                    QStringLiteral("200")};
+        const QString ecrit = dossier_.filePath(nomEcrit);
+        QCOMPARE(Config::ecritFichier(ecrit, r), Config::ResultatEcriture::Ok);
+
+        AvecPlateformeFactice factice;
+        feuilleP f;
+        QVERIFY(QDir::setCurrent(dossier_.path()));
+        ouvreFichier(f, nomDonne);
+        QVERIFY2(factice.factice.messages.isEmpty(), qPrintable(factice.factice.messages.value(0).texte));
+        QCOMPARE(f.Combo1->currentIndex(), 1);
+        QCOMPARE(f.Combo2->currentIndex(), 4);
+        QCOMPARE(f.Text4->text(), QStringLiteral("45,0"));
+        QCOMPARE(f.chrono->text(), QStringLiteral("200"));
+        QCOMPARE(f.windowTitle(), QStringLiteral("Baltor - ") + QFileInfo(ecrit).absoluteFilePath());
+    }
+
+    void fichierIllisible_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QString>("titre");
+        QTest::newRow("absent") << "absent.P03" << QByteArray() << "Fichier non valide";
+        QTest::newRow("vide") << "vide.P03" << QByteArray("") << "Fichier non valide";
+        QTest::newRow("texte") << "notes.txt" << QByteArray("Bonjour\n") << "Erreur lors du chargement du fichier";
+    }
+    void fichierIllisible()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QByteArray, contenu);
+        const QString chemin = dossier_.filePath(nom);
+        if (!contenu.isNull()) {
+            QFile f(chemin);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(contenu);
+        }
+        AvecPlateformeFactice factice;
+        feuilleP f;
+        const QString titre = f.windowTitle();
+        const QString v0 = f.Text3->text();
+        ouvreFichier(f, chemin);
+        // The message of the set-up reader, then the window as it was.
+        QCOMPARE(factice.factice.messages.size(), 1);
+        QTEST(factice.factice.messages.first().titre, "titre");
+        QCOMPARE(f.windowTitle(), titre);
+        QCOMPARE(f.Text3->text(), v0);
+        QVERIFY(!QFileInfo::exists(dossier_.filePath("absent.P03")));  // never created
+    }
+};
+
+QTEST_MAIN(TstOuverture)
+#include "tst_ouverture.moc"

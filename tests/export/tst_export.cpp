@@ -1,0 +1,190 @@
+// The command line run as a teacher's script runs it: a separate process, no display.
+
+#include "app/lancement.h"
+#include "export/exportation.h"
+#include "platform/plateforme_factice.h"
+#include "scene/feuillep.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Resultat {
+    int code = -1;
+    QString sortie;
+    QString erreurs;
+};
+
+Resultat lance(const QStringList& arguments)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // No display and no platform chosen: the exports must choose the offscreen one themselves.
+    for (const char* nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(nom));
+    p.setProcessEnvironment(env);
+    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/baltor"), arguments);
+    if (!p.waitForFinished(120000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray debut(const QString& chemin, int n)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.read(n) : QByteArray();
+}
+
+void ecrit(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+
+}  // namespace
+
+class TstExport : public QObject {
+    Q_OBJECT
+    QTemporaryDir dossier_;
+    QString chemin(const QString& nom) const { return dossier_.filePath(nom); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dossier_.isValid());
+        ecrit(chemin("etranger.P03"), QByteArray("Ceci n'est pas une configuration\n"));
+        ecrit(chemin("vide.P03"), QByteArray());
+        ecrit(chemin("minuscules.P03"), QByteArray("\x06\x00" "baltor", 8));
+    }
+
+    void statuts_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("sortie");
+        QTest::addColumn<QString>("erreur");
+        const QString img = chemin("s.png");
+        QTest::newRow("aide") << QStringList{"--help"} << 0 << "Utilisation : baltor" << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "Baltor 1.0.0" << "";
+        QTest::newRow("option inconnue") << QStringList{"--vitesse", "3"} << 2 << "" << "option inconnue : --vitesse";
+        QTest::newRow("valeur manquante") << QStringList{"--graphes"} << 2 << "" << "attend une valeur";
+        QTest::newRow("mauvaise extension") << QStringList{"--image", chemin("s.bmp")} << 2 << "" << "extension « bmp »";
+        QTest::newRow("fichier absent") << QStringList{"--image", img, chemin("absent.P03")} << 1 << ""
+                                        << "fichier introuvable";
+        QTest::newRow("signature en minuscules") << QStringList{"--image", img, chemin("minuscules.P03")} << 1 << ""
+                                                 << "Fichier non valide : Ce fichier ne correspond pas à cette application";
+        QTest::newRow("texte quelconque") << QStringList{"--image", img, chemin("etranger.P03")} << 1 << ""
+                                          << "Lecture impossible sur disque";
+        QTest::newRow("fichier vide") << QStringList{"--mesures", chemin("m.csv"), chemin("vide.P03")} << 1 << ""
+                                      << "Ce fichier ne correspond pas à cette application";
+        // A file stands where the folder should be: no one can write there, not even root.
+        QTest::newRow("dossier impossible") << QStringList{"--image", chemin("etranger.P03/s.png")} << 1 << ""
+                                            << "impossible d'écrire";
+        QTest::newRow("dossier absent") << QStringList{"--graphes", chemin("nulle/part/g.pdf")} << 1 << ""
+                                        << "impossible d'écrire";
+    }
+    void statuts()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, sortie);
+        QFETCH(QString, erreur);
+        const Resultat r = lance(arguments);
+        QTEST(r.code, "code");
+        QVERIFY2(r.sortie.contains(sortie), qPrintable(r.sortie));
+        QVERIFY2(r.erreurs.contains(erreur), qPrintable(r.erreurs));
+        if (r.code != 0)
+            QVERIFY2(r.erreurs.startsWith(QStringLiteral("baltor : ")), qPrintable(r.erreurs));
+    }
+
+    void formats_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<QByteArray>("signature");
+        QTest::newRow("png") << QStringList{"--image", chemin("a.png")} << "a.png" << QByteArray("\x89PNG");
+        QTest::newRow("jpeg") << QStringList{"--image", chemin("a.JPG")} << "a.JPG" << QByteArray("\xFF\xD8\xFF");
+        QTest::newRow("pdf") << QStringList{"--image", chemin("a.pdf")} << "a.pdf" << QByteArray("%PDF");
+        QTest::newRow("svg") << QStringList{"--image", chemin("a.svg")} << "a.svg" << QByteArray("<?xml");
+        QTest::newRow("graphes pdf") << QStringList{"--graphes", chemin("g.pdf")} << "g.pdf" << QByteArray("%PDF");
+        QTest::newRow("graphes png") << QStringList{"--graphes", chemin("g.png")} << "g.png" << QByteArray("\x89PNG");
+    }
+    void formats()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, fichier);
+        QFETCH(QByteArray, signature);
+        const Resultat r = lance(arguments);
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.erreurs.isEmpty(), qPrintable(r.erreurs));
+        QCOMPARE(debut(chemin(fichier), int(signature.size())), signature);
+    }
+
+    void pageDesGraphes()
+    {
+        QVERIFY(QFile::exists(chemin("g.png")));
+        const QImage page(chemin("g.png"));
+        QCOMPARE(page.size(), QSize(1241, 1754));  // A4 (8,27 × 11,69 in) at 150 dots per inch
+        // The three graphs stand in thirds of the page, a tenth of its width from the left.
+        for (int tiers = 0; tiers < 3; ++tiers) {
+            int encre = 0;
+            for (int y = tiers * 1754 / 3; y < (tiers + 1) * 1754 / 3; y += 3)
+                for (int x = 124; x < 700; x += 3)
+                    encre += page.pixel(x, y) != qRgb(255, 255, 255);
+            QVERIFY2(encre > 500, qPrintable(QString::number(encre)));
+        }
+    }
+
+    // The picture written is the one the window's copy command gives after the same flight.
+    void memePixelsQueLaFenetre_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("chrono");
+        QTest::addColumn<bool>("repere");
+        QTest::addColumn<bool>("grille");
+        QTest::newRow("par défaut") << QStringList{} << -1 << false << false;
+        QTest::newRow("300 ms et repère") << QStringList{"--chrono", "300", "--repere"} << 300 << true << false;
+        QTest::newRow("grille") << QStringList{"--grille"} << -1 << false << true;
+    }
+    void memePixelsQueLaFenetre()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, chrono);
+        QFETCH(bool, repere);
+        QFETCH(bool, grille);
+        const QString sortie = chemin(QStringLiteral("scene-%1.png").arg(QTest::currentDataTag()));
+        const Resultat r = lance(QStringList{"--image", sortie} + options);
+        QCOMPARE(r.code, 0);
+
+        AvecPlateformeFactice factice;
+        feuilleP f;
+        if (chrono > 0) {
+            f.chrono->setText(QString::number(chrono));
+            f.chrono_LostFocus();
+        }
+        voleAvecChronophotographie(f, repere, grille);
+        f.Command4_Click();
+        QCOMPARE(factice.factice.pressePapiers.size(), 1);
+        const QImage fenetre = factice.factice.pressePapiers.first().convertToFormat(QImage::Format_RGB32);
+        const QImage ecrite = QImage(sortie).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(ecrite.size(), fenetre.size());
+        QVERIFY(ecrite == fenetre);
+        QCOMPARE(f.Check1->isChecked(), repere || grille);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    preparesApplication();
+    TstExport t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_export.moc"
