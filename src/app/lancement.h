@@ -1,6 +1,6 @@
 #pragma once
 // What every run of the program sets up once its application object exists: its names, the
-// French locale and Qt's French texts whatever the system's settings, its font and its icon. The window and the
-// exports share it, so both draw the same pixels.
+// French locale and Qt's French texts whatever the system's settings, its font and its icon.
+// The window and the exports share it, so both draw the same pixels.
 
 void preparesApplication();

@@ -41,8 +41,10 @@ enregistrer::enregistrer(feuilleP& feuille) : QDialog(&feuille), feuille_(feuill
     Drive1 = place(new DriveListBox(QStringLiteral("Drive1"), this), "Drive1", twips(360, 360, 2415, 315));
     Label3 = place(new QLabel(QStringLiteral("Répertoire:"), this), "Label3", twips(1080, 750, 1215, 255));
     Dir1 = place(new DirListBox(QStringLiteral("Dir1"), this), "Dir1", twips(360, 1005, 2415, 3915));
+    Dir1->setAccessibleName(QStringLiteral("Répertoire"));
     Label4 = place(new QLabel(QStringLiteral("Fichiers enregistrés"), this), "Label4", twips(3120, 120, 2055, 255));
     File1 = place(new FileListBox(QStringLiteral("File1"), this), "File1", twips(3120, 360, 2055, 4575));
+    File1->setAccessibleName(QStringLiteral("Fichiers enregistrés"));
     File1->setPattern(QStringLiteral("*.P03"));
     Label2 = place(new QLabel(QStringLiteral("Nom du fichier:"), this), "Label2", twips(2280, 5160, 1215, 255));
     Text1 = place(new QLineEdit(this), "Text1", twips(720, 5400, 4335, 315));

@@ -42,10 +42,13 @@ ouvrir::ouvrir(feuilleP& feuille) : QDialog(&feuille), feuille_(feuille)
     Drive1 = place(new DriveListBox(QStringLiteral("Drive1"), this), "Drive1", twips(360, 360, 2415, 315));
     Label2 = place(new QLabel(QStringLiteral("Répertoire"), this), "Label2", twips(360, 735, 2415, 255));
     Dir1 = place(new DirListBox(QStringLiteral("Dir1"), this), "Dir1", twips(360, 975, 2415, 4140));
+    Dir1->setAccessibleName(QStringLiteral("Répertoire"));
     Label3 = place(new QLabel(QStringLiteral("Fichiers"), this), "Label3", twips(3120, 120, 2055, 255));
     File1 = place(new FileListBox(QStringLiteral("File1"), this), "File1", twips(3120, 360, 2055, 4770));
+    File1->setAccessibleName(QStringLiteral("Fichiers de configuration"));
     File1->setPattern(QStringLiteral("*.P03"));
     ficharge = place(new QLineEdit(this), "ficharge", twips(0, 5280, 5535, 285));
+    ficharge->setAccessibleName(QStringLiteral("Fichier choisi"));
     Command2 = place(new QPushButton(QStringLiteral("ANNULER"), this), "Command2", twips(720, 5640, 1815, 375));
     Command1 = place(new QPushButton(QStringLiteral("OUVRIR"), this), "Command1", twips(3120, 5640, 1815, 375));
     // Enter in the path field opens; the lists keep Enter for themselves.

@@ -166,6 +166,8 @@ void feuilleP::focusRecu(QWidget* w, QFocusEvent* e)
         e->reason() != Qt::ShortcutFocusReason)
         return;
     for (QWidget* p = w; p && p != this; p = p->parentWidget()) {
+        if (p == Command4 && info->text() == confirmationCopie)
+            return;  // the copy confirmation stays, as it does for the mouse
         if (p == command12) {
             info->setText(aides::chronophotographie(command12->toolTip()));
             return;

@@ -1,6 +1,7 @@
 #include "widgets/projection.h"
 
 #include <QGraphicsProxyWidget>
+#include <QPaintEvent>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -109,4 +110,19 @@ void Projection::resizeEvent(QResizeEvent* e)
 {
     QGraphicsView::resizeEvent(e);
     ajuste();
+}
+
+void Projection::paintEvent(QPaintEvent* e)
+{
+    // A tick repaints a few small places far apart (the projectile, its shadow, the date and
+    // coordinates): each is drawn on its own, not the magnified rectangle spanning them all.
+    const QRegion zone = e->region();
+    if (zone.rectCount() <= 1 || zone.rectCount() > 8) {
+        QGraphicsView::paintEvent(e);
+        return;
+    }
+    for (const QRect& r : zone) {
+        QPaintEvent partiel(r);
+        QGraphicsView::paintEvent(&partiel);
+    }
 }

@@ -2,11 +2,14 @@
 // Qt's own texts in French.
 
 #include "calc/machine.h"
+#include "config/enregistrer.h"
+#include "config/ouvrir.h"
 #include "core/module1.h"
 #include "graphs/graphes.h"
 #include "outils/accessibilite.h"
 #include "platform/plateforme_factice.h"
 #include "platform/traductions.h"
+#include "print/confimp.h"
 #include "scene/feuillep.h"
 #include "widgets/picturebox.h"
 
@@ -43,6 +46,9 @@ private Q_SLOTS:
         QTest::newRow("feuilleP, panneaux cachés") << "feuilleP cachés";
         QTest::newRow("graphes") << "graphes";
         QTest::newRow("Machine") << "Machine";
+        QTest::newRow("ouvrir") << "ouvrir";
+        QTest::newRow("enregistrer") << "enregistrer";
+        QTest::newRow("confimp") << "confimp";
     }
     void balayageDesFenetres()
     {
@@ -60,6 +66,15 @@ private Q_SLOTS:
             balayee = autre.get();
         } else if (fenetre == QLatin1String("Machine")) {
             autre = std::make_unique<Machine>(&f);
+            balayee = autre.get();
+        } else if (fenetre == QLatin1String("ouvrir")) {
+            autre = std::make_unique<ouvrir>(f);
+            balayee = autre.get();
+        } else if (fenetre == QLatin1String("enregistrer")) {
+            autre = std::make_unique<enregistrer>(f);
+            balayee = autre.get();
+        } else if (fenetre == QLatin1String("confimp")) {
+            autre = std::make_unique<confimp>(f.Picture2, &f.sauvetage, &f);
             balayee = autre.get();
         }
         balayee->show();
