@@ -93,6 +93,10 @@ int exporte(const Arguments& a)
     }
 
     int code = CodeSortie::Succes;
+    // The table of positions has no writer in this build yet: say so rather than report a success.
+    if (!a.mesures.isEmpty())
+        code = echec(QStringLiteral("impossible d'écrire « %1 » : le tableau des positions n'est pas disponible "
+                                    "dans cette version").arg(a.mesures));
     if (!a.graphes.isEmpty())
         code = std::max(code, exporteGraphes(f, console, a));
     if (!a.image.isEmpty())

@@ -83,8 +83,9 @@ private Q_SLOTS:
                                                  << "Fichier non valide : Ce fichier ne correspond pas à cette application";
         QTest::newRow("texte quelconque") << QStringList{"--image", img, chemin("etranger.P03")} << 1 << ""
                                           << "Lecture impossible sur disque";
-        QTest::newRow("fichier vide") << QStringList{"--mesures", chemin("m.csv"), chemin("vide.P03")} << 1 << ""
+        QTest::newRow("fichier vide") << QStringList{"--graphes", chemin("g.pdf"), chemin("vide.P03")} << 1 << ""
                                       << "Ce fichier ne correspond pas à cette application";
+        QTest::newRow("tableau absent") << QStringList{"--mesures", chemin("m.csv")} << 1 << "" << "n'est pas disponible";
         // A file stands where the folder should be: no one can write there, not even root.
         QTest::newRow("dossier impossible") << QStringList{"--image", chemin("etranger.P03/s.png")} << 1 << ""
                                             << "impossible d'écrire";
