@@ -1,5 +1,7 @@
 #include "calc/calcul.h"
 
+#include "core/nombres.h"
+
 #include <QByteArray>
 
 #include <cmath>
@@ -52,34 +54,17 @@ bool lisOperande(const QString& jeton, double& valeur)
         if (i < n && (jeton[i] == QLatin1Char('+') || jeton[i] == QLatin1Char('-')))
             exposant.append(char(jeton[i++].unicode()));
         int chiffresExp = 0;
-        QByteArray significatifs;
         while (i < n && estChiffre(jeton[i])) {
-            if (!significatifs.isEmpty() || jeton[i] != QLatin1Char('0'))
-                significatifs.append(char(jeton[i].unicode()));
-            ++i;
+            exposant.append(char(jeton[i++].unicode()));
             ++chiffresExp;
         }
-        // Past six digits the value is 0 or out of range anyway: keep the text short.
-        if (significatifs.size() > 6)
-            significatifs = "999999";
-        exposant.append(significatifs.isEmpty() ? QByteArray("0") : significatifs);
         if (chiffresExp > 0)
             tampon.append(exposant);
     }
     if (i != n)
         return false;
-    bool ok = false;
-    double v = tampon.toDouble(&ok);
-    if (!ok) {
-        // QByteArray::toDouble refuses out-of-range texts: tell overflow from underflow.
-        const int e = tampon.indexOf('e');
-        if (e < 0)
-            return false;
-        if (tampon.at(e + 1) == '-')
-            v = 0.0;
-        else
-            return false;
-    }
+    // Too large is an overflow (a failed step), too small is 0, whatever the digits look like.
+    const double v = valeurDecimale(std::string_view(tampon.constData(), size_t(tampon.size())));
     if (!std::isfinite(v))
         return false;
     valeur = v;

@@ -1,6 +1,9 @@
 #include "core/nombres.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <string>
 
 namespace Module1 {
 
@@ -53,12 +56,13 @@ double lisNombre(const QString& texte, int* longueurLue)
     QByteArray tampon;
     const int n = texte.size();
     int i = 0;
+    const auto chiffre = [&](int k) { return k < n && texte[k].unicode() >= '0' && texte[k].unicode() <= '9'; };
     while (i < n && (texte[i] == QLatin1Char(' ') || texte[i] == QLatin1Char('\t')))
         ++i;
     if (i < n && (texte[i] == QLatin1Char('+') || texte[i] == QLatin1Char('-')))
         tampon.append(char(texte[i++].unicode()));
     int chiffres = 0;
-    while (i < n && texte[i].isDigit() && texte[i].unicode() < 128) {
+    while (chiffre(i)) {
         tampon.append(char(texte[i++].unicode()));
         ++chiffres;
     }
@@ -66,7 +70,7 @@ double lisNombre(const QString& texte, int* longueurLue)
         int j = i + 1;
         int decimales = 0;
         QByteArray partie(".");
-        while (j < n && texte[j].isDigit() && texte[j].unicode() < 128) {
+        while (chiffre(j)) {
             partie.append(char(texte[j++].unicode()));
             ++decimales;
         }
@@ -88,14 +92,10 @@ double lisNombre(const QString& texte, int* longueurLue)
             QByteArray exposant("e");
             if (j < n && (texte[j] == QLatin1Char('+') || texte[j] == QLatin1Char('-')))
                 exposant.append(char(texte[j++].unicode()));
-            int chiffresExp = 0;
-            while (j < n && texte[j].isDigit() && texte[j].unicode() < 128 && chiffresExp < 6) {
+            const int debut = j;
+            while (chiffre(j))
                 exposant.append(char(texte[j++].unicode()));
-                ++chiffresExp;
-            }
-            while (j < n && texte[j].isDigit() && texte[j].unicode() < 128)
-                ++j;  // an absurd exponent is read as far as it goes: strtod gives inf or 0
-            if (chiffresExp > 0) {
+            if (j > debut) {
                 tampon.append(exposant);
                 i = j;
             }
@@ -103,17 +103,69 @@ double lisNombre(const QString& texte, int* longueurLue)
     }
     if (longueurLue)
         *longueurLue = i;
-    // QByteArray::toDouble ignores the C locale (strtod would read a comma in French settings).
-    bool ok = false;
-    const double v = tampon.toDouble(&ok);
-    if (ok)
-        return v;
-    // Out of range: toDouble refuses, the sign and the exponent say which way.
-    const bool negatif = tampon.startsWith('-');
-    const bool petit = tampon.contains("e-");
-    if (petit)
-        return negatif ? -0.0 : 0.0;
-    return negatif ? -HUGE_VAL : HUGE_VAL;
+    return valeurDecimale(std::string_view(tampon.constData(), size_t(tampon.size())));
+}
+
+double valeurDecimale(std::string_view texte)
+{
+    size_t i = 0;
+    bool negatif = false;
+    if (i < texte.size() && (texte[i] == '+' || texte[i] == '-'))
+        negatif = texte[i++] == '-';
+    // value = significatifs × 10^puissance, leading zeros dropped.
+    std::string significatifs;
+    long long puissance = 0;
+    bool apresPoint = false;
+    for (; i < texte.size() && texte[i] != 'e' && texte[i] != 'E'; ++i) {
+        if (texte[i] == '.') {
+            apresPoint = true;
+            continue;
+        }
+        if (!significatifs.empty() || texte[i] != '0')
+            significatifs.push_back(texte[i]);
+        if (apresPoint)
+            --puissance;
+    }
+    if (i < texte.size()) {
+        ++i;
+        bool exposantNegatif = false;
+        if (i < texte.size() && (texte[i] == '+' || texte[i] == '-'))
+            exposantNegatif = texte[i++] == '-';
+        // Saturated far beyond any range a mantissa of this length could bring back.
+        long long exposant = 0;
+        for (; i < texte.size(); ++i)
+            exposant = std::min(exposant * 10 + (texte[i] - '0'), 1'000'000'000'000'000LL);
+        puissance += exposantNegatif ? -exposant : exposant;
+    }
+    while (!significatifs.empty() && significatifs.back() == '0') {
+        significatifs.pop_back();
+        ++puissance;
+    }
+    const double zero = negatif ? -0.0 : 0.0;
+    const double infini = negatif ? -HUGE_VAL : HUGE_VAL;
+    if (significatifs.empty())
+        return zero;
+    // The value lies in [10^(ordre-1), 10^ordre).
+    const long long ordre = puissance + (long long)significatifs.size();
+    if (ordre > 310)
+        return infini;
+    if (ordre < -330)
+        return zero;
+    // 800 digits decide the rounding of any double; a sticky 1 stands for the non-zero rest.
+    constexpr size_t garde = 800;
+    if (significatifs.size() > garde + 1) {
+        puissance += (long long)(significatifs.size() - garde - 1);
+        significatifs.resize(garde);
+        significatifs.push_back('1');
+    }
+    significatifs += 'e';
+    significatifs += std::to_string(puissance);
+    // from_chars reads the same in every locale (strtod would want a comma in French settings).
+    double v = 0.0;
+    const auto r = std::from_chars(significatifs.data(), significatifs.data() + significatifs.size(), v);
+    if (r.ec == std::errc::result_out_of_range)
+        return ordre > 0 ? infini : zero;
+    return negatif ? -v : v;
 }
 
 }  // namespace Module1

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <string_view>
+
 namespace Module1 {
 
 // Formats with a picture such as "###0.0#", "#######0.0##" or "################0.0##############":
@@ -23,5 +25,11 @@ double lisNombre(const QString& texte);
 
 // Same, but also says how many characters were read (0 when no number was found).
 double lisNombre(const QString& texte, int* longueurLue);
+
+// The value of a decimal text that a reader has already checked: an optional sign, ASCII digits
+// with at most one point, then optionally "e", a sign and digits. Any number of digits, in the
+// mantissa or the exponent, is read exactly as written and rounded once. A value too large for
+// a double is ±infinity, one too small is ±0; never the other way round.
+double valeurDecimale(std::string_view texte);
 
 }  // namespace Module1

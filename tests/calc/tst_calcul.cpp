@@ -159,6 +159,8 @@ private Q_SLOTS:
         QTest::newRow("division par une parenthèse nulle") << "1/(3-3)" << 1;
         QTest::newRow("dépassement") << "1E308*10" << 1;
         QTest::newRow("exposant hors limites") << "1E999+1" << 1;
+        // An overflowing number stays an overflow whatever the sign of its exponent.
+        QTest::newRow("nombre énorme, exposant négatif") << QString(QStringLiteral("1") + QString(310, QLatin1Char('0')) + QStringLiteral("E-1")) << 1;
         QTest::newRow("exp 1000") << "exp 1000" << 1;
         QTest::newRow("racine d'un négatif") << "sqr(-4)" << 1;
         QTest::newRow("ln 0") << "ln 0" << 1;
@@ -269,6 +271,10 @@ private Q_SLOTS:
         QTest::newRow("E sans chiffres") << "2E" << true << 2.0;
         QTest::newRow("infime") << "1E-99999999" << true << 0.0;
         QTest::newRow("trop grand") << "1E400" << false << 0.0;
+        QTest::newRow("trop grand, exposant négatif") << QString(QStringLiteral("1") + QString(310, QLatin1Char('0')) + QStringLiteral("E-1")) << false << 0.0;
+        QTest::newRow("grand ramené") << QString(QStringLiteral("1") + QString(310, QLatin1Char('0')) + QStringLiteral("E-308")) << true << 100.0;
+        QTest::newRow("exposant à zéros") << "1E0000002" << true << 100.0;
+        QTest::newRow("infime sans exposant") << QString(QStringLiteral("0.") + QString(330, QLatin1Char('0')) + QStringLiteral("1")) << true << 0.0;
         QTest::newRow("vide") << "" << false << 0.0;
         QTest::newRow("signe seul") << "-" << false << 0.0;
         QTest::newRow("point seul") << "." << false << 0.0;

@@ -118,6 +118,8 @@ private Q_SLOTS:
         QTest::newRow("préfixe") << QStringList{"#3", "kilo", "multip", "#2", "mil", "EXE"} << "6" << "" << 0;
         QTest::newRow("division par zéro") << QStringList{"#1/0", "EXE"} << "Calcul impossible" << "1 / 0" << 1;
         QTest::newRow("arcsin 1,5") << QStringList{"invsin", "#1.5", "EXE"} << "Calcul impossible" << "invSIN 1.5" << 1;
+        const QString enorme = QStringLiteral("1") + QString(310, QLatin1Char('0')) + QStringLiteral("E-1");
+        QTest::newRow("nombre trop grand") << QStringList{QStringLiteral("#") + enorme, "EXE"} << "Calcul impossible" << enorme << 1;
         QTest::newRow("parenthèses") << QStringList{"#(2+3", "#\r"} << "Erreur saisie: revoir les parenthèses" << "(2 + 3" << 1;
         QTest::newRow("opérateurs") << QStringList{"#2*/3", "EXE"}
                                     << "Erreur saisie: incompréhension sur opérateurs: ^ * / + -" << "2 *  / 3" << 1;

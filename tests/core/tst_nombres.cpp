@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 using Module1::formate;
 using Module1::lisNombre;
 
@@ -59,6 +61,23 @@ private Q_SLOTS:
         QTest::newRow("zéros devant") << "0010" << 10.0 << 4;
         QTest::newRow("dépassement") << "1E999" << qInf() << 5;
         QTest::newRow("infime") << "1E-999" << 0.0 << 6;
+        // Far below the smallest double: 0, never infinity.
+        const QString infime = QStringLiteral("0,") + QString(323, QLatin1Char('0')) + QStringLiteral("1");
+        QTest::newRow("infime sans exposant") << infime << 0.0 << int(infime.size());
+        QTest::newRow("infime négatif") << QString(QStringLiteral("-") + infime) << -0.0 << int(infime.size() + 1);
+        QTest::newRow("plus petit double") << "4,9406564584124654e-324" << 4.9406564584124654e-324 << 23;
+        // Leading zeros of an exponent count for nothing, however many.
+        QTest::newRow("exposant à zéros") << "1e0000002" << 100.0 << 9;
+        QTest::newRow("exposant négatif à zéros") << "2,5e-0000001" << 0.25 << 12;
+        QTest::newRow("exposant très long") << QString(QStringLiteral("3E") + QString(40, QLatin1Char('0')) + QStringLiteral("1")) << 30.0 << 43;
+        // Far above the largest double: infinity, never 0, whatever the exponent's sign.
+        const QString enorme = QStringLiteral("1") + QString(400, QLatin1Char('0')) + QStringLiteral("e-1");
+        QTest::newRow("énorme, exposant négatif") << enorme << qInf() << int(enorme.size());
+        QTest::newRow("énorme ramené dans les limites") << QString(QStringLiteral("1") + QString(400, QLatin1Char('0')) + QStringLiteral("e-398")) << 100.0 << 406;
+        QTest::newRow("plus grand double") << "1,7976931348623157E308" << 1.7976931348623157e308 << 22;
+        QTest::newRow("juste au-delà") << "1,7976931348623159E308" << qInf() << 22;
+        // Many digits round once, as the C library reads them.
+        QTest::newRow("long arrondi") << QString(QStringLiteral("0,1") + QString(30, QLatin1Char('0')) + QStringLiteral("1")) << 0.1 << 34;
     }
     void lecture()
     {
@@ -66,7 +85,9 @@ private Q_SLOTS:
         QFETCH(double, valeur);
         QFETCH(int, lus);
         int n = -1;
-        QCOMPARE(lisNombre(texte, &n), valeur);
+        const double lu = lisNombre(texte, &n);
+        QCOMPARE(lu, valeur);
+        QCOMPARE(std::signbit(lu), std::signbit(valeur));
         QCOMPARE(n, lus);
     }
 };
