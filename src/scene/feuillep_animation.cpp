@@ -102,7 +102,7 @@ void feuilleP::command18_Click()
     Module1::rebondActif = 0;
     chronoActif = 0;
     const sim::Reglages r = reglages();
-    projectile->deplace(sim::gaucheDe(r.x0), sim::hautDe(r.y0));
+    projectile->deplace(sim::gaucheInitiale(r.x0), sim::hautInitial(r.y0));
     ombre->setLeft(projectile->left());
     ecritAffichage(sim::textesAffichage(r.x0, 0.0f, r.y0));
     maj12();

@@ -2,6 +2,7 @@
 // The scene's fixed scale: 36 pixels per metre both ways, the frame's origin at pixel (30, 436),
 // y upwards. Pictures are placed by their top-left corner, 16 pixels up and left of the point.
 
+#include <algorithm>
 #include <cmath>
 
 namespace sim {
@@ -21,8 +22,26 @@ inline double enTwips(double pixels)
     return std::round(pixels * 15.0) / 15.0;
 }
 
-inline double gaucheDe(float x) { return enTwips(pixelsParMetre * x + decalageGauche); }
-inline double hautDe(double y) { return enTwips(double(solHaut) - double(pixelsParMetre) * y); }
+// The farthest a picture is ever placed, either way: a few scene widths off the scene. The fields
+// are read live during a flight, so any text they can hold (forty nines, a huge exponent) must
+// still give a place whose pixel arithmetic cannot overflow; the leaving-the-scene and ground
+// rules see nothing different that far out.
+constexpr double placementLimite = 2000.0;
+
+inline double bornePlacement(double pixels)
+{
+    if (std::isnan(pixels))
+        return placementLimite;
+    return pixels < -placementLimite ? -placementLimite : (pixels > placementLimite ? placementLimite : pixels);
+}
+
+inline double gaucheDe(float x) { return enTwips(bornePlacement(double(pixelsParMetre * x + decalageGauche))); }
+inline double hautDe(double y) { return enTwips(bornePlacement(double(solHaut) - double(pixelsParMetre) * y)); }
+
+// The initial position, kept inside the scene: the field bounds are written rounded ("11,67",
+// "-0,39", "10,03"), and read back they would put the picture a fraction of a pixel outside.
+inline double gaucheInitiale(float x0) { return std::clamp(gaucheDe(x0), 0.0, gaucheMax); }
+inline double hautInitial(float y0) { return std::clamp(hautDe(y0), 0.0, hautMax); }
 inline float xDe(double gauche) { return (float(gauche) - decalageGauche) / pixelsParMetre; }
 inline float yDe(double haut) { return (solHaut - float(haut)) / pixelsParMetre; }
 

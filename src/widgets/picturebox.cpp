@@ -192,7 +192,13 @@ void PictureBox::ajouteImage(ImageControl* image)
 
 void PictureBox::rafraichit(const QRectF& zone)
 {
-    update(zone.toAlignedRect().adjusted(-1, -1, 1, 1));
+    // Cut to the box in floating point first: a picture placed far away must not make the
+    // integer rectangle overflow, and nothing outside the box needs repainting anyway.
+    const QRectF boite(0.0, 0.0, width(), height());
+    const QRectF dedans = zone.adjusted(-1.0, -1.0, 1.0, 1.0).intersected(boite);
+    if (dedans.isEmpty())
+        return;
+    update(dedans.toAlignedRect());
 }
 
 void PictureBox::paintEvent(QPaintEvent* e)
