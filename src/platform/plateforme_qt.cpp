@@ -1,5 +1,7 @@
 #include "platform/plateforme_qt.h"
 
+#include "platform/clip_qt.h"
+
 #include "platform/navigateur_aide.h"
 
 #include <QApplication>
@@ -15,40 +17,10 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QUrl>
 
 #include <cstdlib>
 
-namespace {
-
-class ClipQt : public ClipSon {
-public:
-    void ouvre(const QString& fichier) override
-    {
-        ferme();
-        fichier_ = fichier;
-        if (!QFileInfo::exists(fichier))
-            return;  // a missing clip stays silent
-        effet_ = std::make_unique<QSoundEffect>();
-        effet_->setSource(QUrl::fromLocalFile(fichier));
-    }
-    void joue() override
-    {
-        if (!effet_)
-            return;
-        effet_->stop();
-        effet_->play();
-    }
-    void ferme() override { effet_.reset(); }
-    QString fichier() const override { return fichier_; }
-
-private:
-    std::unique_ptr<QSoundEffect> effet_;
-    QString fichier_;
-};
-
-}  // namespace
 
 int PlateformeQt::msgBox(const QString& texte, int style, const QString& titre)
 {
