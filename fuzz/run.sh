@@ -1,17 +1,52 @@
 #!/bin/sh
-# Runs the RTF fuzz target seeded with the test corpus.
-# Usage: fuzz/run.sh [number of inputs, default 1000000] [more libFuzzer options]
-# Findings land in build/fuzz/artifacts/; copy each one, renamed *.rtf, into
-# tests/data/rtf/fuzz/ so that tst_rtf_fuzz_regressions replays it.
+# Runs one fuzz target, or all of them in turn, seeded with the corpus kept in fuzz/corpus/ and
+# with the inputs that once failed (tests/data/fuzz/, tests/data/rtf/).
+# Usage: fuzz/run.sh TARGET|all [SECONDS, default 60; 0: no limit] [more libFuzzer options]
+#        fuzz/run.sh --liste
+# Findings land in build/fuzz/artifacts/TARGET/; copy each one into tests/data/fuzz/TARGET/
+# (tests/data/rtf/fuzz/ for rtf) so that the regression tests replay it.
 set -eu
 racine=$(cd "$(dirname "$0")/.." && pwd)
 dossier="$racine/build/fuzz"
-runs=${1:-1000000}
+cibles="nombre saisie calcul rtf"
+
+if [ "${1:-}" = "--liste" ]; then
+    echo "$cibles"
+    exit 0
+fi
+[ $# -gt 0 ] || { sed -n '2,8p' "$0"; exit 2; }
+cible=$1
+shift
+secondes=${1:-60}
 [ $# -gt 0 ] && shift
-[ -x "$dossier/fuzz_rtf" ] || "$racine/fuzz/build.sh" "$dossier" >/dev/null
-mkdir -p "$dossier/corpus" "$dossier/artifacts"
-find "$racine/tests/data/rtf" -name '*.rtf' -exec cp {} "$dossier/corpus/" \;
+
+if [ "$cible" = all ]; then
+    "$racine/fuzz/build.sh" $cibles
+    for c in $cibles; do
+        echo "== $c"
+        "$0" "$c" "$secondes" "$@"
+    done
+    exit 0
+fi
+
+# Per target: the longest input worth trying and the dictionary.
+case $cible in
+    rtf) longueur=8192; dictionnaire=rtf.dict ;;
+    calcul) longueur=96; dictionnaire=calcul.dict ;;
+    nombre | saisie) longueur=400; dictionnaire=nombre.dict ;;
+    *) echo "unknown target: $cible (one of: $cibles, all)" >&2; exit 2 ;;
+esac
+[ -x "$dossier/fuzz_$cible" ] || "$racine/fuzz/build.sh" "$cible"
+
+corpus="$dossier/corpus/$cible"
+artefacts="$dossier/artifacts/$cible"
+mkdir -p "$corpus" "$artefacts"
+for source in "$racine/fuzz/corpus/$cible" "$racine/tests/data/fuzz/$cible"; do
+    [ -d "$source" ] && find "$source" -type f -exec cp {} "$corpus/" \;
+done
+[ "$cible" = rtf ] && find "$racine/tests/data/rtf" -name '*.rtf' -exec cp {} "$corpus/" \;
+
 export QT_QPA_PLATFORM=offscreen
-exec "$dossier/fuzz_rtf" -runs="$runs" -max_len=8192 -timeout=10 -rss_limit_mb=3072 \
-    -dict="$racine/fuzz/rtf.dict" -artifact_prefix="$dossier/artifacts/" -print_final_stats=1 \
-    "$@" "$dossier/corpus"
+exec "$dossier/fuzz_$cible" -max_total_time="$secondes" -max_len="$longueur" -timeout=10 \
+    -rss_limit_mb=3072 -dict="$racine/fuzz/$dictionnaire" -artifact_prefix="$artefacts/" \
+    -print_final_stats=1 "$@" "$corpus"

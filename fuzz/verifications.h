@@ -1,0 +1,24 @@
+#pragma once
+// The checks that the fuzz targets make on one input, shared with the regression tests that
+// replay every input the fuzzer once caught. Each returns an empty text when the input passes,
+// otherwise what went wrong.
+
+#include <QByteArray>
+#include <QString>
+
+namespace verifications {
+
+// lisNombre against the C library's strtod on the same text (comma read as a point, "D" as "E"):
+// the same value to the last bit, and as many characters read.
+QString nombre(const QByteArray& donnees);
+
+// The calculator's engine: a result code 0 to 3; on success a finite number that reads back
+// as itself.
+QString calcul(const QByteArray& donnees);
+
+// The field validators (first byte: which field): the validated text validates to itself again,
+// reads back finite and inside the field's bounds, and holds only keys the field accepts; the
+// same text read live by a tick places the picture within the placement limit.
+QString saisie(const QByteArray& donnees);
+
+}  // namespace verifications

@@ -1,0 +1,55 @@
+// Replays the inputs on which a fuzz target once found a crash, a sanitizer report or a wrong
+// result (tests/data/fuzz/TARGET/), and the seed corpora (fuzz/corpus/TARGET/), through the
+// checks the targets make.
+
+#include "verifications.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+#include <functional>
+
+using Verification = std::function<QString(const QByteArray&)>;
+Q_DECLARE_METATYPE(Verification)
+
+class TstRegressionsFuzz : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void entree_data()
+    {
+        QTest::addColumn<QString>("chemin");
+        QTest::addColumn<Verification>("verification");
+        const QList<QPair<QString, Verification>> cibles{
+            {QStringLiteral("nombre"), verifications::nombre},
+            {QStringLiteral("calcul"), verifications::calcul},
+            {QStringLiteral("saisie"), verifications::saisie},
+        };
+        int trouvees = 0;
+        for (const auto& [cible, verification] : cibles) {
+            for (const QString& racine : {QStringLiteral(BALTOR_SOURCE "/tests/data/fuzz/"),
+                                          QStringLiteral(BALTOR_SOURCE "/fuzz/corpus/")}) {
+                const QDir dossier(racine + cible);
+                for (const QString& f : dossier.entryList(QDir::Files, QDir::Name)) {
+                    QTest::newRow(qPrintable(dossier.dirName() + QLatin1Char('/') + f))
+                        << dossier.filePath(f) << verification;
+                    trouvees += racine.contains(QLatin1String("tests/data")) ? 1 : 0;
+                }
+            }
+        }
+        // The findings kept must be found: an empty regression corpus would pass unseen.
+        QVERIFY(trouvees > 0);
+    }
+    void entree()
+    {
+        QFETCH(QString, chemin);
+        QFETCH(Verification, verification);
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString erreur = verification(f.readAll());
+        QVERIFY2(erreur.isEmpty(), qPrintable(erreur));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstRegressionsFuzz)
+#include "tst_fuzz_regressions.moc"
