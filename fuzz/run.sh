@@ -8,7 +8,7 @@
 set -eu
 racine=$(cd "$(dirname "$0")/.." && pwd)
 dossier="$racine/build/fuzz"
-cibles="nombre saisie calcul rtf"
+cibles="nombre saisie calcul configuration rtf"
 
 if [ "${1:-}" = "--liste" ]; then
     echo "$cibles"
@@ -34,6 +34,7 @@ case $cible in
     rtf) longueur=8192; dictionnaire=rtf.dict ;;
     calcul) longueur=96; dictionnaire=calcul.dict ;;
     nombre | saisie) longueur=400; dictionnaire=nombre.dict ;;
+    configuration) longueur=1600; dictionnaire=configuration.dict ;;
     *) echo "unknown target: $cible (one of: $cibles, all)" >&2; exit 2 ;;
 esac
 [ -x "$dossier/fuzz_$cible" ] || "$racine/fuzz/build.sh" "$cible"

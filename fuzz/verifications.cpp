@@ -1,6 +1,8 @@
 #include "verifications.h"
 
 #include "calc/calcul.h"
+#include "config/fichierconfig.h"
+#include "core/enregistrements.h"
 #include "core/module1.h"
 #include "core/nombres.h"
 #include "sim/animation.h"
@@ -198,12 +200,9 @@ QString enVol(bool x0, const QString& texte)
 
 }  // namespace
 
-QString saisie(const QByteArray& donnees)
+// One field's text validated as the field does when it is left: 0 x0, 1 y0, 2 v0, 3 angle, 4 interval.
+QString champValide(int champ, const QString& texte)
 {
-    if (donnees.isEmpty())
-        return {};
-    const int champ = (unsigned char)donnees[0] % 5;
-    const QString texte = texteDe(donnees.mid(1));
     switch (champ) {
     case 0:
     case 1: {
@@ -240,6 +239,69 @@ QString saisie(const QByteArray& donnees)
         return {};
     }
     }
+}
+
+QString saisie(const QByteArray& donnees)
+{
+    if (donnees.isEmpty())
+        return {};
+    return champValide((unsigned char)donnees[0] % 5, texteDe(donnees.mid(1)));
+}
+
+QString configuration(const QByteArray& donnees)
+{
+    using Enregistrements::Etat;
+    const Enregistrements::Lecteur lecteur(donnees);
+    const int nombre = lecteur.nombre();
+    for (int n = 1; n <= nombre + 1; ++n) {
+        const Enregistrements::Enregistrement e = lecteur.lis(n);
+        const qint64 debut = qint64(n - 1) * Enregistrements::kTailleEnregistrement;
+        if ((e.etat == Etat::Absent) != (debut >= donnees.size()))
+            return QStringLiteral("enregistrement %1: absent à tort").arg(n);
+        if (e.etat != Etat::Ok)
+            continue;
+        // The slot's length and text, written again, are the bytes read.
+        const Enregistrements::Ecriture ecrit = Enregistrements::ecris({e.texte});
+        if (!ecrit.ok())
+            return QStringLiteral("enregistrement %1: ne s'écrit plus").arg(n);
+        const qsizetype longueur = 2 + (uchar(ecrit.octets[0]) | (uchar(ecrit.octets[1]) << 8));
+        if (donnees.mid(debut, longueur) != ecrit.octets.left(longueur))
+            return QStringLiteral("enregistrement %1: relu autrement").arg(n);
+    }
+
+    const Config::Lecture l = Config::lis(donnees);
+    if (l.valables < 0 || l.valables > Config::kNombreEnregistrements - 1)
+        return QStringLiteral("%1 valeurs valables").arg(l.valables);
+    if ((l.erreur == Config::ErreurLecture::Aucune) != (l.valables == Config::kNombreEnregistrements - 1))
+        return QStringLiteral("lecture complète mais %1 valeurs").arg(l.valables);
+    if (l.signatureValide != (lecteur.lis(1).etat == Etat::Ok && lecteur.lis(1).texte == Config::signature))
+        return QStringLiteral("signature mal jugée");
+    if (!l.signatureValide && l.valables != 0)
+        return QStringLiteral("valeurs lues sans signature");
+    const Config::Reglages& r = l.reglages;
+    const qint16 entiers[] = {r.lieu, r.projectile, r.options[0], r.options[1], r.options[2]};
+    const int minimum[] = {-1, -1, 0, 0, 0};
+    const int maximum[] = {2, 4, 2, 2, 2};
+    for (int i = 0; i < 5 && i < l.valables; ++i)
+        if (entiers[i] < minimum[i] || entiers[i] > maximum[i])
+            return QStringLiteral("enregistrement %1: %2 hors des limites").arg(i + 2).arg(entiers[i]);
+    // The field texts, applied unchanged, then validated as the fields do.
+    for (int i = 0; i < 5 && 5 + i < l.valables; ++i) {
+        const QString e = champValide(i, r.champs[size_t(i)]);
+        if (!e.isEmpty())
+            return QStringLiteral("enregistrement %1: %2").arg(7 + i).arg(e);
+    }
+    if (l.erreur != Config::ErreurLecture::Aucune)
+        return {};
+    const Enregistrements::Ecriture ecrit = Config::ecris(r);
+    if (!ecrit.ok())
+        return QStringLiteral("la configuration lue ne s'écrit pas");
+    const Config::Lecture relue = Config::lis(ecrit.octets);
+    if (relue.erreur != Config::ErreurLecture::Aucune || relue.reglages.lieu != r.lieu
+        || relue.reglages.projectile != r.projectile || relue.reglages.options != r.options
+        || relue.reglages.champs != r.champs)
+        return QStringLiteral("la configuration écrite ne se relit pas à l'identique");
+    return {};
 }
 
 }  // namespace verifications

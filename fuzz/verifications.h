@@ -21,4 +21,10 @@ QString calcul(const QByteArray& donnees);
 // same text read live by a tick places the picture within the placement limit.
 QString saisie(const QByteArray& donnees);
 
+// A record file and the configuration reader: every record reads inside the file and writes
+// back to the same bytes; a configuration read whole holds values the controls can take and
+// writes back to a file that reads the same; the five field texts it holds validate as the
+// fields do.
+QString configuration(const QByteArray& donnees);
+
 }  // namespace verifications

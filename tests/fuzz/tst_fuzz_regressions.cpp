@@ -24,6 +24,7 @@ private Q_SLOTS:
             {QStringLiteral("nombre"), verifications::nombre},
             {QStringLiteral("calcul"), verifications::calcul},
             {QStringLiteral("saisie"), verifications::saisie},
+            {QStringLiteral("configuration"), verifications::configuration},
         };
         int trouvees = 0;
         for (const auto& [cible, verification] : cibles) {
