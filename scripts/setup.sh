@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Baltor needs (only the missing ones), then configures and
 # builds it with the default preset. Used by run.sh and test.sh.
+# --sanitize: the sanitizer build instead (preset "sanitize", clang), with what it needs more.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+preset=default
+plus=()
+if [ "${1:-}" = "--sanitize" ]; then
+  preset=sanitize
+  plus=(clang libclang-rt-14-dev)
+fi
 
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -11,6 +19,7 @@ packages=(
   # checks of the desktop entry, the file types, the manual page and the Debian package
   desktop-file-utils appstream libxml2-utils groff-base dpkg-dev file
 )
+packages+=("${plus[@]}")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -23,5 +32,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-cmake --preset default
-cmake --build --preset default
+cmake --preset "$preset"
+cmake --build --preset "$preset"

@@ -2,6 +2,15 @@
 # Builds Baltor (installing what it needs) and runs the whole test suite, without a display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+# --sanitize: the same suite built by clang with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer in build/sanitize, apart from the normal build; the first report fails the test.
+preset=default
+if [ "${1:-}" = "--sanitize" ]; then
+  preset=sanitize
+  shift
+  scripts/setup.sh --sanitize
+else
+  scripts/setup.sh
+fi
 export QT_QPA_PLATFORM=offscreen
-ctest --preset default "$@"
+ctest --preset "$preset" "$@"
