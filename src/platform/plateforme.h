@@ -73,6 +73,8 @@ public:
 
     // Clipboard: clears it, then puts a bitmap on it.
     virtual void copieImage(const QImage& image) = 0;
+    // Clipboard: clears it, then puts a plain text on it.
+    virtual void copieTexte(const QString& texte) = 0;
 
     // File dialogs: the chosen path, or an empty string when cancelled.
     virtual QString fichierAOuvrir(QWidget* parent, const QString& titre, const QString& dossier,

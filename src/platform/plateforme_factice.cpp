@@ -124,6 +124,11 @@ void PlateformeFactice::copieImage(const QImage& image)
     pressePapiers.append(image);
 }
 
+void PlateformeFactice::copieTexte(const QString& texte)
+{
+    textesCopies.append(texte);
+}
+
 QString PlateformeFactice::fichierAOuvrir(QWidget*, const QString& titre, const QString&, const QString&)
 {
     dialoguesFichier.append(titre);

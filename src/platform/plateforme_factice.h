@@ -26,6 +26,7 @@ public:
     QStringList sons;            // "Open <file>", "Play <file>", "Close <file>" in order
     int sonsJoues() const;       // number of "Play" commands
     QList<QImage> pressePapiers; // every image put on the clipboard
+    QStringList textesCopies;    // every text put on the clipboard
     QStringList aides;           // help files shown
     int finProgramme = -1;       // exit code given to termine(), -1 when never called
     int imprimantesDemandees = 0;
@@ -53,6 +54,7 @@ public:
     std::unique_ptr<QPrinter> imprimanteParDefaut() override;
     bool configureImprimante(QPrinter& imprimante, QWidget* parent) override;
     void copieImage(const QImage& image) override;
+    void copieTexte(const QString& texte) override;
     QString fichierAOuvrir(QWidget* parent, const QString& titre, const QString& dossier,
                            const QString& filtre) override;
     QString fichierAEnregistrer(QWidget* parent, const QString& titre, const QString& chemin,

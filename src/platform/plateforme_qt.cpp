@@ -140,6 +140,13 @@ void PlateformeQt::copieImage(const QImage& image)
     pressePapiers->setImage(image);
 }
 
+void PlateformeQt::copieTexte(const QString& texte)
+{
+    QClipboard* pressePapiers = QGuiApplication::clipboard();
+    pressePapiers->clear();
+    pressePapiers->setText(texte);
+}
+
 QString PlateformeQt::fichierAOuvrir(QWidget* parent, const QString& titre, const QString& dossier,
                                      const QString& filtre)
 {

@@ -15,6 +15,7 @@ public:
     std::unique_ptr<QPrinter> imprimanteParDefaut() override;
     bool configureImprimante(QPrinter& imprimante, QWidget* parent) override;
     void copieImage(const QImage& image) override;
+    void copieTexte(const QString& texte) override;
     QString fichierAOuvrir(QWidget* parent, const QString& titre, const QString& dossier,
                            const QString& filtre) override;
     QString fichierAEnregistrer(QWidget* parent, const QString& titre, const QString& chemin,

@@ -15,6 +15,7 @@
 #include <memory>
 
 class ImageControl;
+class MesuresScene;
 class PictureBox;
 class QCheckBox;
 class QComboBox;
@@ -120,6 +121,9 @@ public:
     // The persistent image of the window's own background.
     const QImage& fondFenetre() const { return fondFenetre_; }
 
+    // The scene's context menu `menuScene` and the measurements it draws (feuillep_mesures.cpp).
+    MesuresScene* mesuresScene = nullptr;
+
     // What the tick reads from the controls.
     sim::Reglages reglages() const;
     // What the graph window is given.
@@ -200,6 +204,10 @@ private:
     void placeImages(const sim::Placement& p);
     sim::Placement placement() const;
     void ecritAffichage(const sim::Affichage& a);
+    void installeMesures();
+    void mesuresPhoto();
+    void mesuresTick();
+    void mesuresEfface();
 
     QImage fondFenetre_;
 

@@ -39,6 +39,7 @@ void feuilleP::ecritAffichage(const sim::Affichage& a)
 void feuilleP::photo()
 {
     Picture2->PaintPicture(projectile->picture(), QPointF(projectile->left(), projectile->top()));
+    mesuresPhoto();
     if (Check1->isChecked())
         repere();
 }
@@ -72,6 +73,7 @@ void feuilleP::Timer1_Timer()
             break;
         }
     }
+    mesuresTick();
 }
 
 void feuilleP::command15_Click()

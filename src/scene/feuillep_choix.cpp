@@ -26,6 +26,7 @@ constexpr const char* sons[] = {"pom.wav", "bim.wav", "bam.wav", "bam.wav", "bou
 void feuilleP::Combo1_Click()
 {
     Picture2->Cls();  // also erases the chronophotographs
+    mesuresEfface();
     const int i = qBound(0, Combo1->currentIndex(), 2);
     const QString fichier = cheminProgramme(QString::fromLatin1(lieux[i].image));
     Module1::g = lieux[i].g;

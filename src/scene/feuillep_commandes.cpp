@@ -32,6 +32,7 @@ void feuilleP::connecteControles()
             w->installEventFilter(this);
     Label6->installEventFilter(this);
     Label7->installEventFilter(this);
+    installeMesures();
 
     connect(projectile, &ImageControl::mouseMove, this, &feuilleP::projectile_MouseMove);
     connect(command12, &QToolButton::clicked, this, &feuilleP::command12_Click);

@@ -78,6 +78,11 @@ void volLibre(SimulationState& etat, EtatAnimation& anim, Placement& place, cons
 
 }  // namespace
 
+float photoSuivante(float date, double intervalleMs)
+{
+    return float(double(date) + intervalleMs / 1000.0);
+}
+
 ResultatTick tick(SimulationState& etat, EtatAnimation& anim, Placement& place, const Reglages& r)
 {
     ResultatTick res;
@@ -86,7 +91,7 @@ ResultatTick tick(SimulationState& etat, EtatAnimation& anim, Placement& place, 
     if (anim.chronoActif == 1 && etat.t >= anim.prochainePhoto) {
         // Back exactly onto the photograph's date, so the photographs are evenly spaced.
         etat.t = anim.prochainePhoto;
-        anim.prochainePhoto = float(double(anim.prochainePhoto) + r.intervalleMs / 1000.0);
+        anim.prochainePhoto = photoSuivante(anim.prochainePhoto, r.intervalleMs);
         anim.photoDue = 1;
     }
     if (etat.rebondActif != 0)

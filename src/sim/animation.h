@@ -58,6 +58,10 @@ struct ResultatTick {
     QList<Action> actions;
 };
 
+// Date of the photograph after the one at `date`: the dates are 32-bit floats advanced by the
+// interval, so every reader of the photograph dates finds the ones the scene takes.
+float photoSuivante(float date, double intervalleMs);
+
 // Timer1_Timer without the window: everything but the drawing.
 ResultatTick tick(SimulationState& etat, EtatAnimation& anim, Placement& place, const Reglages& r);
 

@@ -23,6 +23,12 @@ double yLibre(float y0, float vy, float g, float t)
     return double(y0) + double(vy) * td - 0.5 * double(g) * td * td;
 }
 
+EtatVol etatLibre(float x0, float y0, float vx, float vy, float g, double t)
+{
+    return {double(x0) + double(vx) * t, double(y0) + double(vy) * t - 0.5 * double(g) * t * t, double(vx),
+            double(vy) - double(g) * t};
+}
+
 Affichage textesAffichage(float x, float t, double y)
 {
     using Module1::formate;

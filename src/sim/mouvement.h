@@ -21,6 +21,16 @@ Vitesse voxvoy(float v0, float angleDegres);
 float xLibre(float x0, float vx, float t);
 double yLibre(float y0, float vy, float g, float t);
 
+// The same law in 64-bit for measurements: position and velocity of the free flight at date t,
+// from the 32-bit inputs the scene uses.
+struct EtatVol {
+    double x;
+    double y;
+    double vx;
+    double vy;
+};
+EtatVol etatLibre(float x0, float y0, float vx, float vy, float g, double t);
+
 // The three display texts of the scene: "x = … m", "date: t = … s", "y = … m"
 // (y is shown as 0 when below the ground).
 struct Affichage {

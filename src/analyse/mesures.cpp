@@ -1,0 +1,188 @@
+#include "analyse/mesures.h"
+
+#include "analyse/fichiers.h"
+#include "analyse/impression.h"
+#include "platform/plateforme.h"
+
+#include <QAbstractTableModel>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString titreFenetre = QStringLiteral("Tableau des positions");
+
+// The rows, formatted when the view asks for them: a long table opens at once.
+class ModeleLignes : public QAbstractTableModel {
+public:
+    ModeleLignes(const QVector<analyse::Ligne>& lignes, QObject* parent)
+        : QAbstractTableModel(parent), lignes_(lignes), entetes_(analyse::entetes())
+    {
+    }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(lignes_.size()); }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(entetes_.size()); }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole)
+            return {};
+        const analyse::Ligne& l = lignes_[index.row()];
+        switch (index.column()) {
+        case 0: return QString::number(l.n);
+        case 1: return analyse::texteDate(l.t);
+        case 2: return analyse::texteValeur(l.x);
+        case 3: return analyse::texteValeur(l.y);
+        case 4: return analyse::texteValeur(l.vx);
+        case 5: return analyse::texteValeur(l.vy);
+        default: return analyse::texteValeur(l.v);
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override
+    {
+        if (o == Qt::Horizontal && role == Qt::DisplayRole)
+            return entetes_.value(section);
+        return {};
+    }
+
+private:
+    const QVector<analyse::Ligne>& lignes_;
+    QStringList entetes_;
+};
+
+QString noteVol(const EntreesMesures& e, const analyse::Resume& r)
+{
+    QString note = QStringLiteral("Une ligne par photographie (toutes les %1 ms), de la date 0 jusqu'au premier "
+                                  "contact avec le sol (y = 0), calculées par les équations du mouvement.")
+                       .arg(analyse::intervalleBorne(e.conditions.intervalleMs));
+    if (e.conditions.y0 > 0)
+        note += QStringLiteral(" La portée est mesurée horizontalement entre le point de lancement et le point de chute.");
+    if (e.rebondit)
+        note += QStringLiteral(" Pour le ballon, le tableau s'arrête au premier impact : les rebonds n'y figurent pas.");
+    if (!r.vol)
+        note = QStringLiteral("Le projectile part du sol sans être lancé vers le haut : il ne vole pas.");
+    return note;
+}
+
+}  // namespace
+
+mesures::mesures(const EntreesMesures& entrees, QWidget* parent)
+    : QDialog(parent), entrees_(entrees)
+{
+    setObjectName(QStringLiteral("mesures"));
+    setWindowTitle(titreFenetre);
+    lignes_ = analyse::lignes(entrees.conditions);
+    resume_ = analyse::resume(entrees.conditions);
+
+    auto* colonne = new QVBoxLayout(this);
+    conditions = new QLabel(entrees.entete.join(QLatin1Char('\n')), this);
+    conditions->setObjectName(QStringLiteral("conditions"));
+    conditions->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    colonne->addWidget(conditions);
+
+    tableau = new QTableView(this);
+    tableau->setObjectName(QStringLiteral("tableau"));
+    tableau->setModel(new ModeleLignes(lignes_, tableau));
+    tableau->verticalHeader()->hide();
+    tableau->verticalHeader()->setDefaultSectionSize(tableau->fontMetrics().height() + 4);
+    tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tableau->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableau->setAlternatingRowColors(true);
+    tableau->setAccessibleName(titreFenetre);
+    colonne->addWidget(tableau, 1);
+
+    resumeVol = new QLabel(analyse::texteResume(resume_).join(QLatin1Char('\n')), this);
+    resumeVol->setObjectName(QStringLiteral("resumeVol"));
+    resumeVol->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont gras = resumeVol->font();
+    gras.setBold(true);
+    resumeVol->setFont(gras);
+    colonne->addWidget(resumeVol);
+
+    note = new QLabel(noteVol(entrees, resume_), this);
+    note->setObjectName(QStringLiteral("note"));
+    note->setWordWrap(true);
+    colonne->addWidget(note);
+
+    etat = new QLabel(this);
+    etat->setObjectName(QStringLiteral("etat"));
+    etat->setWordWrap(true);
+    colonne->addWidget(etat);
+
+    auto* rangee = new QHBoxLayout;
+    auto bouton = [&](const char* nom, const QString& texte) {
+        auto* b = new QPushButton(texte, this);
+        b->setObjectName(QString::fromLatin1(nom));
+        b->setAutoDefault(false);
+        rangee->addWidget(b);
+        return b;
+    };
+    copier = bouton("copier", QStringLiteral("Copier"));
+    exporter = bouton("exporter", QStringLiteral("Exporter…"));
+    imprimer = bouton("imprimer", QStringLiteral("Imprimer"));
+    rangee->addStretch(1);
+    fermer = bouton("fermer", QStringLiteral("Fermer"));
+    fermer->setDefault(true);
+    colonne->addLayout(rangee);
+
+    copier->setToolTip(QStringLiteral("Copie le tableau pour le coller dans les cellules d'un tableur"));
+    exporter->setToolTip(QStringLiteral("Enregistre le tableau dans un fichier CSV (séparateur « ; », virgule décimale)"));
+    connect(copier, &QPushButton::clicked, this, &mesures::copier_Click);
+    connect(exporter, &QPushButton::clicked, this, &mesures::exporter_Click);
+    connect(imprimer, &QPushButton::clicked, this, &mesures::imprimer_Click);
+    connect(fermer, &QPushButton::clicked, this, &mesures::fermer_Click);
+
+    resize(600, 520);
+    if (parent)
+        move(parent->geometry().center() - rect().center());
+}
+
+void mesures::copier_Click()
+{
+    plateforme().copieTexte(analyse::texteCopie(lignes_));
+    etat->setText(QStringLiteral("Le tableau est copié : vous pouvez le coller dans un tableur."));
+}
+
+void mesures::exporter_Click()
+{
+    QString chemin = plateforme().fichierAEnregistrer(this, QStringLiteral("Exporter le tableau"),
+                                                      QDir::current().filePath(QStringLiteral("mesures.csv")),
+                                                      QStringLiteral("Fichiers CSV (*.csv)"));
+    if (chemin.isEmpty())
+        return;
+    if (QFileInfo(chemin).suffix().isEmpty())
+        chemin += QStringLiteral(".csv");
+    QString erreur;
+    if (!analyse::enregistreOctets(chemin, analyse::texteCsv(lignes_), &erreur)) {
+        plateforme().msgBox(QStringLiteral("Le fichier ") + QDir::toNativeSeparators(chemin) +
+                                QStringLiteral(" n'a pas pu être enregistré.") + QStringLiteral("\r\n") + erreur,
+                            StyleMsg::Exclamation, titreFenetre);
+        etat->clear();
+        return;
+    }
+    etat->setText(QStringLiteral("Tableau enregistré dans ") + QDir::toNativeSeparators(chemin));
+}
+
+void mesures::imprimer_Click()
+{
+    std::unique_ptr<QPrinter> imprimante = plateforme().choisitImprimante(this);
+    if (!imprimante)
+        return;
+    if (analyse::imprimeTableau(*imprimante, entrees_.entete, lignes_, analyse::texteResume(resume_)) == 0)
+        plateforme().msgBox(QStringLiteral("L'impression n'a pas pu commencer: vérifier l'imprimante."),
+                            StyleMsg::Exclamation, titreFenetre);
+}
+
+void mesures::fermer_Click()
+{
+    accept();
+}

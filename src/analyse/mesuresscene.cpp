@@ -1,0 +1,284 @@
+#include "analyse/mesuresscene.h"
+
+#include "analyse/dessin.h"
+#include "analyse/fichiers.h"
+#include "platform/plateforme.h"
+#include "sim/animation.h"
+#include "widgets/picturebox.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+
+namespace {
+
+QString cleConditions(const analyse::Conditions& c)
+{
+    return QString::asprintf("%a %a %a %a %a", double(c.x0), double(c.y0), double(c.vx), double(c.vy), double(c.g));
+}
+
+// Photographs drawn while the projectile flies: not the one where it lies on the ground
+// after an impact, nor the last one once the motion has ended.
+bool enVol(const InstantScene& i)
+{
+    return i.enCours && i.rebondActif != 1 && !(i.rebondActif == 2 && i.tRebond == i.t);
+}
+
+}  // namespace
+
+MesuresScene::MesuresScene(const LienScene& lien, QWidget* fenetre)
+    : QObject(fenetre), lien_(lien), fenetre_(fenetre)
+{
+    setObjectName(QStringLiteral("mesuresScene"));
+    menuScene = new QMenu(fenetre);
+    menuScene->setObjectName(QStringLiteral("menuScene"));
+    auto action = [&](const char* nom, const QString& texte, bool cochable, void (MesuresScene::*slot)()) {
+        auto* a = new QAction(texte, menuScene);
+        a->setObjectName(QString::fromLatin1(nom));
+        a->setCheckable(cochable);
+        connect(a, &QAction::triggered, this, slot);
+        menuScene->addAction(a);
+        return a;
+    };
+    vecteursVitesse = action("vecteursVitesse", QStringLiteral("Vecteurs vitesse"), true, &MesuresScene::vecteursVitesse_Click);
+    vecteursDeltaV = action("vecteursDeltaV", QStringLiteral("Vecteurs variation de vitesse Δv"), true,
+                            &MesuresScene::vecteursDeltaV_Click);
+    traceTrajectoire = action("traceTrajectoire", QStringLiteral("Tracer la trajectoire"), true,
+                              &MesuresScene::traceTrajectoire_Click);
+    sommetImpact = action("sommetImpact", QStringLiteral("Sommet et point de chute"), true, &MesuresScene::sommetImpact_Click);
+    menuScene->addSeparator();
+    tableauMesures = action("tableauMesures", QStringLiteral("Tableau des positions…"), false,
+                            &MesuresScene::tableauMesures_Click);
+    enregistrerImage = action("enregistrerImage", QStringLiteral("Enregistrer l'image sous…"), false,
+                              &MesuresScene::enregistrerImage_Click);
+    vecteursVitesse->setStatusTip(QStringLiteral("À chaque photographie, le vecteur vitesse"));
+    if (lien_.scene)
+        lien_.scene->installEventFilter(this);
+}
+
+void MesuresScene::montreMenu(const QPoint& global)
+{
+    menuScene->popup(global);
+}
+
+bool MesuresScene::eventFilter(QObject* objet, QEvent* e)
+{
+    if (objet == lien_.scene) {
+        if (e->type() == QEvent::ContextMenu) {
+            auto* m = static_cast<QContextMenuEvent*>(e);
+            const QPoint ici = m->reason() == QContextMenuEvent::Mouse
+                                   ? m->globalPos()
+                                   : lien_.scene->mapToGlobal(lien_.scene->rect().center());
+            montreMenu(ici);
+            return true;
+        }
+        if (e->type() == QEvent::KeyPress) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (k->key() == Qt::Key_Menu || (k->key() == Qt::Key_F10 && k->modifiers() == Qt::ShiftModifier)) {
+                montreMenu(lien_.scene->mapToGlobal(lien_.scene->rect().center()));
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(objet, e);
+}
+
+void MesuresScene::peint(const QRectF& zone, const std::function<void(QPainter&)>& dessin)
+{
+    if (!lien_.scene)
+        return;
+    const QRect r = zone.toAlignedRect().intersected(QRect(QPoint(0, 0), lien_.scene->size()));
+    if (r.isEmpty())
+        return;
+    // A small transparent piece, painted into the drawing layer like a photograph.
+    QImage morceau(r.size(), QImage::Format_ARGB32_Premultiplied);
+    morceau.fill(Qt::transparent);
+    {
+        QPainter p(&morceau);
+        p.translate(-r.topLeft());
+        dessin(p);
+    }
+    lien_.scene->PaintPicture(morceau, r.topLeft());
+}
+
+bool MesuresScene::dejaDessine(const QString& cle)
+{
+    if (dessines_.contains(cle))
+        return true;
+    dessines_.insert(cle);
+    return false;
+}
+
+void MesuresScene::echelle(const analyse::Conditions& c, bool deltaV)
+{
+    analyse::Echelles e;
+    if (deltaV)
+        e.deltaV = analyse::echelleDeltaV(c);
+    else
+        e.vitesse = analyse::echelleVitesse(c);
+    const double valeur = deltaV ? e.deltaV : e.vitesse;
+    if (valeur <= 0 || dejaDessine(QStringLiteral("echelle %1 %2").arg(deltaV).arg(valeur, 0, 'g', 17)))
+        return;
+    const QSizeF taille = analyse::tailleEchelles(e);
+    const QSize scene = lien_.scene ? lien_.scene->size() : QSize(410, 460);
+    // The first scale arrow finds a free corner; the next ones go under it (or above it at the bottom).
+    if (decalageEchelles_ == 0)
+        coinEchelles_ = analyse::coinLibre(c, taille, scene);
+    const bool enBas = coinEchelles_.y() > scene.height() / 2;
+    const QPointF coin = coinEchelles_ + QPointF(0, enBas ? -decalageEchelles_ : decalageEchelles_);
+    decalageEchelles_ += taille.height() + 2;
+    peint(QRectF(coin, taille).adjusted(-2, -2, 2, 2), [&](QPainter& p) { analyse::dessineEchelles(p, coin, e); });
+}
+
+void MesuresScene::marques(const analyse::Conditions& c, bool sommet, bool chute)
+{
+    const analyse::Resume r = analyse::resume(c);
+    if (!r.vol || !lien_.scene)
+        return;
+    const QSize scene = lien_.scene->size();
+    const QString cle = cleConditions(c);
+    if (sommet && !dejaDessine(QStringLiteral("sommet ") + cle))
+        peint(analyse::zoneSommet(r, scene), [&](QPainter& p) { analyse::dessineSommet(p, r, scene); });
+    if (chute && !dejaDessine(QStringLiteral("chute ") + cle))
+        peint(analyse::zoneChute(r, scene), [&](QPainter& p) { analyse::dessineChute(p, r, scene); });
+}
+
+void MesuresScene::photo(const InstantScene& i)
+{
+    const bool vitesse = vecteursVitesse->isChecked();
+    const bool deltaV = vecteursDeltaV->isChecked();
+    if (!enVol(i)) {
+        serie_.clear();
+        return;
+    }
+    const analyse::Conditions c = lien_.entrees().conditions;
+    const Prise prise{i.t, i.rebondActif, i.tRebond, i.centre, i.vitesse};
+    if (!serie_.isEmpty()) {
+        const Prise& avant = serie_.last();
+        const bool suivante = sim::photoSuivante(avant.t, analyse::intervalleBorne(c.intervalleMs)) == i.t;
+        const bool memeArc = avant.rebondActif == i.rebondActif && (i.rebondActif == 0 || avant.tRebond == i.tRebond);
+        if (!suivante || !memeArc)
+            serie_.clear();
+    }
+    serie_.append(prise);
+    if (serie_.size() > 3)
+        serie_.removeFirst();
+
+    if (vitesse) {
+        const double k = analyse::echelleVitesse(c);
+        const QPointF bout = i.centre + QPointF(i.vitesse.x(), -i.vitesse.y()) * k;
+        peint(analyse::zoneFleche(i.centre, bout),
+              [&](QPainter& p) { analyse::dessineFleche(p, i.centre, bout, analyse::TypeFleche::Vitesse); });
+        echelle(c, false);
+    }
+    if (deltaV && serie_.size() == 3) {
+        const double k = analyse::echelleDeltaV(c);
+        const QPointF dv = serie_[2].vitesse - serie_[0].vitesse;
+        const QPointF origine = serie_[1].centre;
+        const QPointF bout = origine + QPointF(dv.x(), -dv.y()) * k;
+        peint(analyse::zoneFleche(origine, bout),
+              [&](QPainter& p) { analyse::dessineFleche(p, origine, bout, analyse::TypeFleche::DeltaV); });
+        echelle(c, true);
+    }
+}
+
+void MesuresScene::tick(const InstantScene& i)
+{
+    const bool trace = traceTrajectoire->isChecked();
+    const bool marque = sommetImpact->isChecked();
+    // A flight that (re)starts: the date went back, or nothing was seen before.
+    if (i.t > 0 && i.enCours && (!precedentValide_ || i.t < precedent_.t)) {
+        precedentValide_ = i.rebondActif == 0 && i.t <= float(sim::pasNormal) * 1.01f;
+        precedent_ = InstantScene{};
+        precedent_.centre = i.centreInitial;
+    }
+    QPolygonF morceau;
+    bool chute = false;
+    bool sommet = false;
+    if (precedentValide_) {
+        const bool fin = i.t == 0 && !i.enCours;
+        // Leaving the scene puts the projectile back at its start: no line to it.
+        const bool sortie = fin && (precedent_.centre.x() < 0 || precedent_.centre.x() > 416);
+        if ((i.t > precedent_.t || fin) && !sortie) {
+            if (avantDernierValide_)
+                morceau.append(avantDernier_);
+            morceau.append(precedent_.centre);
+            morceau.append(i.centre);
+        }
+        chute = (fin && !sortie && precedent_.rebondActif == 0) || (i.rebondActif == 1 && precedent_.rebondActif == 0);
+        if (precedent_.rebondActif == 0 && i.t > precedent_.t) {
+            const analyse::Resume r = analyse::resume(lien_.entrees().conditions);
+            sommet = r.vol && r.dateSommet > 0 && double(precedent_.t) < r.dateSommet && r.dateSommet <= double(i.t);
+        }
+    }
+    avantDernierValide_ = false;
+    if (morceau.size() >= 2 && morceau.last() != morceau[morceau.size() - 2]) {
+        if (trace)
+            peint(analyse::zoneTrace(morceau),
+                  [&](QPainter& p) { analyse::dessineTrace(p, morceau, int(morceau.size()) - 2); });
+        avantDernier_ = morceau[morceau.size() - 2];
+        avantDernierValide_ = trace;
+    }
+    if (marque && (sommet || chute))
+        marques(lien_.entrees().conditions, sommet, chute);
+    precedent_ = i;
+    precedentValide_ = i.enCours;
+}
+
+void MesuresScene::efface()
+{
+    serie_.clear();
+    dessines_.clear();
+    decalageEchelles_ = 0;
+    precedentValide_ = false;
+    avantDernierValide_ = false;
+}
+
+void MesuresScene::vecteursVitesse_Click()
+{
+    if (!vecteursVitesse->isChecked())
+        return;
+    serie_.clear();
+}
+
+void MesuresScene::vecteursDeltaV_Click()
+{
+    if (!vecteursDeltaV->isChecked())
+        return;
+    serie_.clear();
+}
+
+void MesuresScene::traceTrajectoire_Click() {}
+
+void MesuresScene::sommetImpact_Click()
+{
+    if (sommetImpact->isChecked())
+        marques(lien_.entrees().conditions, true, true);
+}
+
+void MesuresScene::tableauMesures_Click()
+{
+    mesures fenetre(lien_.entrees(), fenetre_);
+    fenetre.exec();
+}
+
+void MesuresScene::enregistrerImage_Click()
+{
+    const QImage image = lien_.imageAplatie ? lien_.imageAplatie() : QImage();
+    if (image.isNull())
+        return;
+    const QString choisi = plateforme().fichierAEnregistrer(
+        fenetre_, QStringLiteral("Enregistrer l'image sous"), QDir::current().filePath(QStringLiteral("scene.png")),
+        QStringLiteral("Image PNG (*.png);;Image JPEG (*.jpg *.jpeg);;Document PDF (*.pdf);;Image SVG (*.svg)"));
+    if (choisi.isEmpty())
+        return;
+    const QString chemin = analyse::cheminImage(choisi);
+    QString erreur;
+    if (!analyse::enregistreImage(image, chemin, &erreur))
+        plateforme().msgBox(QStringLiteral("L'image n'a pas pu être enregistrée dans le fichier ") +
+                                QDir::toNativeSeparators(chemin) + QStringLiteral(".") + QStringLiteral("\r\n") + erreur,
+                            StyleMsg::Exclamation, QStringLiteral("Enregistrer l'image sous"));
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The scene's context menu `menuScene` and what it draws: velocity and Δv vectors at each
+// photograph, the trajectory's trace, the apex and landing marks, the table of positions and
+// the saving of the scene's image. Everything is drawn into the scene's drawing layer, like
+// the photographs, so it is printed and copied with the scene and goes with "&Effacer".
+
+#include "analyse/mesures.h"
+
+#include <QObject>
+#include <QPointF>
+#include <QSet>
+#include <QString>
+
+#include <functional>
+
+class PictureBox;
+class QAction;
+class QMenu;
+
+// What the controller needs from the main window.
+struct LienScene {
+    PictureBox* scene = nullptr;
+    std::function<EntreesMesures()> entrees;  // the current initial conditions and their description
+    std::function<QImage()> imageAplatie;     // the scene flattened as the copy command does, then restored
+};
+
+// The state of the animation when a photograph is drawn or a tick ends.
+struct InstantScene {
+    float t = 0;
+    qint16 rebondActif = 0;
+    float tRebond = 0;
+    bool enCours = false;      // the timer runs
+    QPointF centre;            // centre of the projectile's picture, pixels
+    QPointF vitesse;           // m/s, y upwards
+    QPointF centreInitial;     // centre of the picture at the initial position
+};
+
+class MesuresScene : public QObject {
+    Q_OBJECT
+public:
+    MesuresScene(const LienScene& lien, QWidget* fenetre);
+
+    QMenu* menuScene = nullptr;
+    QAction* vecteursVitesse = nullptr;
+    QAction* vecteursDeltaV = nullptr;
+    QAction* traceTrajectoire = nullptr;
+    QAction* sommetImpact = nullptr;
+    QAction* tableauMesures = nullptr;
+    QAction* enregistrerImage = nullptr;
+
+    // Opens the menu at a point of the screen (right click, Menu key, Shift+F10).
+    void montreMenu(const QPoint& global);
+
+    // Hooks of the main window: a photograph was just drawn; a tick has ended; the scene was
+    // cleared (new place, "&Effacer").
+    void photo(const InstantScene& i);
+    void tick(const InstantScene& i);
+    void efface();
+
+public Q_SLOTS:
+    void vecteursVitesse_Click();
+    void vecteursDeltaV_Click();
+    void traceTrajectoire_Click();
+    void sommetImpact_Click();
+    void tableauMesures_Click();
+    void enregistrerImage_Click();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
+private:
+    struct Prise {
+        float t;
+        qint16 rebondActif;
+        float tRebond;
+        QPointF centre;
+        QPointF vitesse;
+    };
+    void peint(const QRectF& zone, const std::function<void(QPainter&)>& dessin);
+    void echelle(const analyse::Conditions& c, bool deltaV);
+    void marques(const analyse::Conditions& c, bool sommet, bool chute);
+    bool dejaDessine(const QString& cle);
+
+    LienScene lien_;
+    QWidget* fenetre_;
+    QList<Prise> serie_;       // the last photographs, consecutive ones only
+    QSet<QString> dessines_;   // marks and scale arrows already on the scene since it was cleared
+    double decalageEchelles_ = 0;
+    QPointF coinEchelles_;
+    bool precedentValide_ = false;
+    InstantScene precedent_;
+    QPointF avantDernier_;            // start of the last piece of trace drawn
+    bool avantDernierValide_ = false;
+};

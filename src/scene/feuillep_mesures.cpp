@@ -1,0 +1,92 @@
+// The scene's context menu: measurements drawn over the chronophotography, the table of
+// positions and the saving of the scene's image. The drawing and the window live in
+// src/analyse; here the main window hands them its state.
+
+#include "scene/feuillep.h"
+
+#include "analyse/mesuresscene.h"
+#include "analyse/vecteurs.h"
+#include "core/module1.h"
+#include "core/nombres.h"
+#include "sim/echelle.h"
+#include "widgets/imagecontrol.h"
+#include "widgets/picturebox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+// The picture's centre is 16 pixels right of and below its top-left corner.
+constexpr double demiImage = 16.0;
+
+}  // namespace
+
+void feuilleP::installeMesures()
+{
+    LienScene lien;
+    lien.scene = Picture2;
+    lien.entrees = [this] {
+        EntreesMesures e;
+        const sim::Reglages r = reglages();
+        e.conditions = {r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs};
+        e.entete = {QStringLiteral("Lieu : ") + Combo1->currentText() + QStringLiteral(" ; projectile : ") +
+                        Combo2->currentText(),
+                    QStringLiteral("x0 = ") + Text1->text() + QStringLiteral(" m ; y0 = ") + Text2->text() +
+                        QStringLiteral(" m ; v0 = ") + Text3->text() + QStringLiteral(" m/s ; angle = ") +
+                        Text4->text() + QStringLiteral("° ; intervalle = ") +
+                        QString::number(analyse::intervalleBorne(r.intervalleMs)) + QStringLiteral(" ms")};
+        e.rebondit = r.projectile == int(sim::Projectile::Ballon);
+        return e;
+    };
+    // Flattened and restored as the copy command does.
+    lien.imageAplatie = [this] {
+        miseniv();
+        const QImage image = Picture2->Image();
+        Picture2->Cls();
+        Picture2->setPicture(sauvetage);
+        sauvetage = QImage();
+        if (Check1->isChecked())
+            repere();
+        return image;
+    };
+    mesuresScene = new MesuresScene(lien, this);
+}
+
+namespace {
+
+InstantScene instant(const feuilleP& f)
+{
+    InstantScene i;
+    i.t = Module1::t;
+    i.rebondActif = Module1::rebondActif;
+    i.tRebond = f.anim.tRebond;
+    i.enCours = f.Timer1->isActive();
+    i.centre = QPointF(f.projectile->left() + demiImage, f.projectile->top() + demiImage);
+    i.vitesse = analyse::vitesseCourante(Module1::etat, f.anim);
+    const sim::Reglages r = f.reglages();
+    i.centreInitial = QPointF(sim::gaucheDe(r.x0) + demiImage, sim::hautDe(r.y0) + demiImage);
+    return i;
+}
+
+}  // namespace
+
+void feuilleP::mesuresPhoto()
+{
+    if (mesuresScene)
+        mesuresScene->photo(instant(*this));
+}
+
+void feuilleP::mesuresTick()
+{
+    if (mesuresScene)
+        mesuresScene->tick(instant(*this));
+}
+
+void feuilleP::mesuresEfface()
+{
+    if (mesuresScene)
+        mesuresScene->efface();
+}
