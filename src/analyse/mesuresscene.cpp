@@ -120,6 +120,9 @@ void MesuresScene::echelle(const analyse::Conditions& c, bool deltaV)
     else
         e.vitesse = analyse::echelleVitesse(c);
     const double valeur = deltaV ? e.deltaV : e.vitesse;
+    if (valeur == derniereEchelle_[deltaV])
+        return;  // the usual case: this scale arrow is on the scene already
+    derniereEchelle_[deltaV] = valeur;
     if (valeur <= 0 || dejaDessine(QStringLiteral("echelle %1 %2").arg(deltaV).arg(valeur, 0, 'g', 17)))
         return;
     const QSizeF taille = analyse::tailleEchelles(e);
@@ -154,7 +157,7 @@ void MesuresScene::photo(const InstantScene& i)
         serie_.clear();
         return;
     }
-    const analyse::Conditions c = lien_.entrees().conditions;
+    const analyse::Conditions c = lien_.conditions();
     const Prise prise{i.t, i.rebondActif, i.tRebond, i.centre, i.vitesse};
     if (!serie_.isEmpty()) {
         const Prise& avant = serie_.last();
@@ -209,8 +212,8 @@ void MesuresScene::tick(const InstantScene& i)
             morceau.append(i.centre);
         }
         chute = (fin && !sortie && precedent_.rebondActif == 0) || (i.rebondActif == 1 && precedent_.rebondActif == 0);
-        if (precedent_.rebondActif == 0 && i.t > precedent_.t) {
-            const analyse::Resume r = analyse::resume(lien_.entrees().conditions);
+        if (marque && precedent_.rebondActif == 0 && i.t > precedent_.t) {
+            const analyse::Resume r = analyse::resume(lien_.conditions());
             sommet = r.vol && r.dateSommet > 0 && double(precedent_.t) < r.dateSommet && r.dateSommet <= double(i.t);
         }
     }
@@ -223,7 +226,7 @@ void MesuresScene::tick(const InstantScene& i)
         avantDernierValide_ = trace;
     }
     if (marque && (sommet || chute))
-        marques(lien_.entrees().conditions, sommet, chute);
+        marques(lien_.conditions(), sommet, chute);
     precedent_ = i;
     precedentValide_ = i.enCours;
 }
@@ -233,6 +236,7 @@ void MesuresScene::efface()
     serie_.clear();
     dessines_.clear();
     decalageEchelles_ = 0;
+    derniereEchelle_[0] = derniereEchelle_[1] = 0;
     precedentValide_ = false;
     avantDernierValide_ = false;
 }
@@ -256,7 +260,7 @@ void MesuresScene::traceTrajectoire_Click() {}
 void MesuresScene::sommetImpact_Click()
 {
     if (sommetImpact->isChecked())
-        marques(lien_.entrees().conditions, true, true);
+        marques(lien_.conditions(), true, true);
 }
 
 void MesuresScene::tableauMesures_Click()

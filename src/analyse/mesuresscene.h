@@ -20,7 +20,8 @@ class QMenu;
 // What the controller needs from the main window.
 struct LienScene {
     PictureBox* scene = nullptr;
-    std::function<EntreesMesures()> entrees;  // the current initial conditions and their description
+    std::function<analyse::Conditions()> conditions;  // the current initial conditions
+    std::function<EntreesMesures()> entrees;  // the same with their description, for the table
     std::function<QImage()> imageAplatie;     // the scene flattened as the copy command does, then restored
 };
 
@@ -86,6 +87,7 @@ private:
     QList<Prise> serie_;       // the last photographs, consecutive ones only
     QSet<QString> dessines_;   // marks and scale arrows already on the scene since it was cleared
     double decalageEchelles_ = 0;
+    double derniereEchelle_[2] = {0, 0};  // the velocity and Δv scales drawn last
     QPointF coinEchelles_;
     bool precedentValide_ = false;
     InstantScene precedent_;

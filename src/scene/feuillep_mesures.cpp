@@ -28,6 +28,10 @@ void feuilleP::installeMesures()
 {
     LienScene lien;
     lien.scene = Picture2;
+    lien.conditions = [this] {
+        const sim::Reglages r = reglages();
+        return analyse::Conditions{r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs};
+    };
     lien.entrees = [this] {
         EntreesMesures e;
         const sim::Reglages r = reglages();
@@ -66,8 +70,9 @@ InstantScene instant(const feuilleP& f)
     i.enCours = f.Timer1->isActive();
     i.centre = QPointF(f.projectile->left() + demiImage, f.projectile->top() + demiImage);
     i.vitesse = analyse::vitesseCourante(Module1::etat, f.anim);
-    const sim::Reglages r = f.reglages();
-    i.centreInitial = QPointF(sim::gaucheDe(r.x0) + demiImage, sim::hautDe(r.y0) + demiImage);
+    const float x0 = float(Module1::lisNombre(f.Text1->text()));
+    const float y0 = float(Module1::lisNombre(f.Text2->text()));
+    i.centreInitial = QPointF(sim::gaucheDe(x0) + demiImage, sim::hautDe(y0) + demiImage);
     return i;
 }
 

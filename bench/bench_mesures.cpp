@@ -1,0 +1,113 @@
+// Figures of the measurements: the table of a long flight (5000 rows: 10 ms on the Moon, a
+// throw straight up at 40,5 m/s), the window opening with it, and what the vectors add to a
+// tick that takes a photograph.
+
+#include "bench.h"
+
+#include "analyse/mesures.h"
+#include "analyse/tableau.h"
+#include "core/module1.h"
+#include "scene/feuillep.h"
+#include "sim/mouvement.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+EntreesMesures volLunaire()
+{
+    EntreesMesures e;
+    const sim::Vitesse v = sim::voxvoy(40.5f, 90.0f);
+    e.conditions = {0.0f, 0.0f, v.vx, v.vy, 1.62f, 10.0};
+    e.entete = {QStringLiteral("Lieu : Lune ( g = 1,62 N / kg )")};
+    return e;
+}
+
+// Median ticks (with their repaint) over photographs taken at every tick, without and with
+// the vectors: two windows ticked in turn, so both see the same load of the machine.
+std::pair<double, double> ticksAvecPhotos(bool repeint)
+{
+    feuilleP sans;
+    feuilleP avec;
+    for (feuilleP* f : {&sans, &avec}) {
+        f->show();
+        f->chrono->setText(QStringLiteral("40"));
+    }
+    QCoreApplication::processEvents();
+    for (const char* nom : {"vecteursVitesse", "vecteursDeltaV"})
+        avec.findChild<QAction*>(QString::fromLatin1(nom))->setChecked(true);
+    std::vector<double> ticks[2];
+    for (int i = 0; i < 3000; ++i) {
+        feuilleP& f = i % 2 ? avec : sans;
+        if (!f.Timer1->isActive()) {
+            f.Combo1_Click();  // a clean scene, as "&Effacer" gives
+            f.command12_Click();
+        }
+        QElapsedTimer chrono;
+        chrono.start();
+        f.Timer1_Timer();
+        if (repeint)
+            QCoreApplication::processEvents();
+        ticks[i % 2].push_back(chrono.nsecsElapsed() / 1e6);
+    }
+    sans.Timer1->stop();
+    avec.Timer1->stop();
+    return {mediane(ticks[0]), mediane(ticks[1])};
+}
+
+}  // namespace
+
+BALTOR_BENCH(mesures)
+{
+    std::vector<Mesure> figures;
+    const EntreesMesures e = volLunaire();
+    {
+        std::vector<double> durees;
+        qsizetype lignes = 0;
+        for (int i = 0; i < 20; ++i) {
+            QElapsedTimer chrono;
+            chrono.start();
+            const QVector<analyse::Ligne> l = analyse::lignes(e.conditions);
+            const analyse::Resume r = analyse::resume(e.conditions);
+            durees.push_back(chrono.nsecsElapsed() / 1e6);
+            lignes = l.size() + (r.vol ? 0 : 1);
+        }
+        figures.push_back({QStringLiteral("mesures_table_ms"), mediane(durees), QStringLiteral("ms")});
+        figures.push_back({QStringLiteral("mesures_table_rows"), double(lignes), QStringLiteral("rows")});
+    }
+    {
+        std::vector<double> durees;
+        for (int i = 0; i < 10; ++i) {
+            QElapsedTimer chrono;
+            chrono.start();
+            mesures fenetre(e);
+            fenetre.show();
+            fenetre.repaint();
+            QCoreApplication::processEvents();
+            durees.push_back(chrono.nsecsElapsed() / 1e6);
+        }
+        figures.push_back({QStringLiteral("mesures_window_ms"), mediane(durees), QStringLiteral("ms")});
+    }
+    {
+        std::vector<double> durees;
+        for (int i = 0; i < 20; ++i) {
+            QElapsedTimer chrono;
+            chrono.start();
+            const QByteArray csv = analyse::texteCsv(analyse::lignes(e.conditions));
+            durees.push_back(chrono.nsecsElapsed() / 1e6);
+            Q_UNUSED(csv);
+        }
+        figures.push_back({QStringLiteral("mesures_csv_ms"), mediane(durees), QStringLiteral("ms")});
+    }
+    const auto [sans, avec] = ticksAvecPhotos(true);
+    figures.push_back({QStringLiteral("tick_photo_ms"), sans, QStringLiteral("ms")});
+    figures.push_back({QStringLiteral("tick_photo_vectors_ms"), avec - sans, QStringLiteral("ms")});
+    // The same without the repaint: the drawing alone.
+    const auto [sansDessin, avecDessin] = ticksAvecPhotos(false);
+    figures.push_back({QStringLiteral("tick_photo_vectors_draw_ms"), avecDessin - sansDessin, QStringLiteral("ms")});
+    return figures;
+}
