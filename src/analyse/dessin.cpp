@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace analyse {
@@ -65,6 +66,18 @@ QRectF placeTexte(QPointF point, const QString& texte, const QSize& scene, doubl
     x = std::max(2.0, x);
     double y = point.y() - dessus - hauteur;
     y = std::clamp(y, 2.0, std::max(2.0, scene.height() - hauteur - 2));
+    return QRectF(x, y, largeur, hauteur);
+}
+
+// Centred above the projectile's picture at the point: the photographs of the flight are all
+// lower than the apex, so they never cover it.
+QRectF placeAuDessus(QPointF point, const QString& texte, const QSize& scene)
+{
+    const QFontMetricsF m(policeMesures());
+    const double largeur = m.horizontalAdvance(texte) + 4;
+    const double hauteur = m.height();
+    const double x = std::clamp(point.x() - largeur / 2, 2.0, std::max(2.0, scene.width() - largeur - 2));
+    const double y = std::clamp(point.y() - 17 - hauteur, 2.0, std::max(2.0, scene.height() - hauteur - 2));
     return QRectF(x, y, largeur, hauteur);
 }
 
@@ -167,7 +180,7 @@ void dessineSommet(QPainter& p, const Resume& r, const QSize& scene)
 {
     const QPointF s = pointSommet(r);
     losange(p, s);
-    texteDans(p, placeTexte(s, texteSommet(r), scene, -6), texteSommet(r));
+    texteDans(p, placeAuDessus(s, texteSommet(r), scene), texteSommet(r));
 }
 
 void dessineChute(QPainter& p, const Resume& r, const QSize& scene)
@@ -187,7 +200,7 @@ void dessineChute(QPainter& p, const Resume& r, const QSize& scene)
 QRectF zoneSommet(const Resume& r, const QSize& scene)
 {
     const QPointF s = pointSommet(r);
-    return QRectF(s, s).adjusted(-7, -7, 7, 7).united(placeTexte(s, texteSommet(r), scene, -6)).adjusted(-3, -3, 3, 3);
+    return QRectF(s, s).adjusted(-7, -7, 7, 7).united(placeAuDessus(s, texteSommet(r), scene)).adjusted(-3, -3, 3, 3);
 }
 
 QRectF zoneChute(const Resume& r, const QSize& scene)
@@ -287,19 +300,41 @@ QPointF coinLibre(const Conditions& c, const QSizeF& taille, const QSize& scene)
     const double h = taille.height();
     const QList<QPointF> coins = {QPointF(38, 4), QPointF(scene.width() - w - 4, 62),
                                   QPointF(scene.width() - w - 4, 432 - h), QPointF(38, 432 - h)};
-    const QPolygonF chemin = trajectoire(c, 120);
+    QPolygonF chemin = trajectoire(c, 240);
+    const Resume r = resume(c);
+    // The label over the apex, and the balloon's bounces (damped by 0.7 until the vertical
+    // speed falls below 2 m/s), are in the way too.
+    for (double dx : {-45.0, 0.0, 45.0})
+        chemin.append(versScene(r.xSommet, r.hauteurMax) + QPointF(dx, -30));
+    if (c.rebondit && r.vol) {
+        double x = r.xChute;
+        double vx = 0.7 * double(c.vx);
+        double vy = -0.7 * (double(c.vy) - double(c.g) * r.duree);
+        for (int rebond = 0; rebond < 20 && vy >= 2.0; ++rebond) {
+            const double duree = 2 * vy / double(c.g);
+            for (int i = 1; i <= 40; ++i) {
+                const double t = duree * i / 40;
+                chemin.append(versScene(x + vx * t, vy * t - 0.5 * double(c.g) * t * t));
+            }
+            x += vx * duree;
+            vx *= 0.7;
+            vy *= 0.7;
+        }
+    }
+    // The corner that the fewest pictures of the flight cross, in that order of preference.
+    QPointF meilleur = coins.first();
+    qsizetype moins = chemin.size() + 1;
     for (const QPointF& coin : coins) {
         const QRectF zone = QRectF(coin, taille).adjusted(-16, -16, 16, 16);
-        bool libre = true;
-        for (const QPointF& pt : chemin)
-            if (zone.contains(pt)) {
-                libre = false;
-                break;
-            }
-        if (libre)
-            return coin;
+        const qsizetype n = std::count_if(chemin.cbegin(), chemin.cend(), [&](QPointF pt) { return zone.contains(pt); });
+        if (n < moins) {
+            moins = n;
+            meilleur = coin;
+        }
+        if (n == 0)
+            break;
     }
-    return coins.first();
+    return meilleur;
 }
 
 void dessineMesures(QPainter& p, const Conditions& c, const OptionsMesures& o, const QSize& scene, const QImage& photo)

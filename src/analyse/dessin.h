@@ -52,7 +52,7 @@ struct Echelles {
 QSizeF tailleEchelles(const Echelles& e);
 void dessineEchelles(QPainter& p, QPointF coin, const Echelles& e);
 // The first corner of the scene that the flight's pictures do not cross (top left, top right
-// under the date display, bottom right, bottom left); top left when none is free.
+// under the date display, bottom right, bottom left), or the one they cross least.
 QPointF coinLibre(const Conditions& c, const QSizeF& taille, const QSize& scene);
 
 // Centres of the projectile along the whole free flight (pixels), for the trace of a throw.

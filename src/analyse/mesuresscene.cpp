@@ -127,25 +127,30 @@ void MesuresScene::echelle(const analyse::Conditions& c, bool deltaV)
         return;
     const QSizeF taille = analyse::tailleEchelles(e);
     const QSize scene = lien_.scene ? lien_.scene->size() : QSize(410, 460);
-    // The first scale arrow finds a free corner; the next ones go under it (or above it at the bottom).
-    if (decalageEchelles_ == 0)
-        coinEchelles_ = analyse::coinLibre(c, taille, scene);
+    // The first scale arrow finds a corner free for every arrow asked for; the next ones go
+    // under it (or above it at the bottom).
+    if (decalageEchelles_ == 0) {
+        analyse::Echelles toutes;
+        toutes.vitesse = vecteursVitesse->isChecked() ? analyse::echelleVitesse(c) : 0;
+        toutes.deltaV = vecteursDeltaV->isChecked() ? analyse::echelleDeltaV(c) : 0;
+        coinEchelles_ = analyse::coinLibre(c, analyse::tailleEchelles(toutes).expandedTo(taille), scene);
+    }
     const bool enBas = coinEchelles_.y() > scene.height() / 2;
     const QPointF coin = coinEchelles_ + QPointF(0, enBas ? -decalageEchelles_ : decalageEchelles_);
     decalageEchelles_ += taille.height() + 2;
     peint(QRectF(coin, taille).adjusted(-2, -2, 2, 2), [&](QPainter& p) { analyse::dessineEchelles(p, coin, e); });
 }
 
-void MesuresScene::marques(const analyse::Conditions& c, bool sommet, bool chute)
+void MesuresScene::marques(const analyse::Conditions& c, bool sommet, bool chute, bool dessus)
 {
     const analyse::Resume r = analyse::resume(c);
     if (!r.vol || !lien_.scene)
         return;
     const QSize scene = lien_.scene->size();
     const QString cle = cleConditions(c);
-    if (sommet && !dejaDessine(QStringLiteral("sommet ") + cle))
+    if (sommet && (!dejaDessine(QStringLiteral("sommet ") + cle) || dessus))
         peint(analyse::zoneSommet(r, scene), [&](QPainter& p) { analyse::dessineSommet(p, r, scene); });
-    if (chute && !dejaDessine(QStringLiteral("chute ") + cle))
+    if (chute && (!dejaDessine(QStringLiteral("chute ") + cle) || dessus))
         peint(analyse::zoneChute(r, scene), [&](QPainter& p) { analyse::dessineChute(p, r, scene); });
 }
 
@@ -203,8 +208,9 @@ void MesuresScene::tick(const InstantScene& i)
     bool sommet = false;
     if (precedentValide_) {
         const bool fin = i.t == 0 && !i.enCours;
-        // Leaving the scene puts the projectile back at its start: no line to it.
-        const bool sortie = fin && (precedent_.centre.x() < 0 || precedent_.centre.x() > 416);
+        // Leaving the scene puts the projectile back at its start: no line to it. (A throw that
+        // lands where it started never moved sideways.)
+        const bool sortie = fin && i.centre == i.centreInitial && precedent_.centre.x() != i.centre.x();
         if ((i.t > precedent_.t || fin) && !sortie) {
             if (avantDernierValide_)
                 morceau.append(avantDernier_);
@@ -227,6 +233,9 @@ void MesuresScene::tick(const InstantScene& i)
     }
     if (marque && (sommet || chute))
         marques(lien_.conditions(), sommet, chute);
+    // At the end of the motion the marks go over the photographs that covered them.
+    if (marque && precedentValide_ && i.t == 0 && !i.enCours && !morceau.isEmpty())
+        marques(lien_.conditions(), true, true, true);
     precedent_ = i;
     precedentValide_ = i.enCours;
 }
@@ -239,6 +248,16 @@ void MesuresScene::efface()
     derniereEchelle_[0] = derniereEchelle_[1] = 0;
     precedentValide_ = false;
     avantDernierValide_ = false;
+}
+
+void MesuresScene::oublieMarques()
+{
+    for (auto it = dessines_.begin(); it != dessines_.end();) {
+        if (it->startsWith(QLatin1String("sommet ")) || it->startsWith(QLatin1String("chute ")))
+            it = dessines_.erase(it);
+        else
+            ++it;
+    }
 }
 
 void MesuresScene::vecteursVitesse_Click()
@@ -259,8 +278,13 @@ void MesuresScene::traceTrajectoire_Click() {}
 
 void MesuresScene::sommetImpact_Click()
 {
-    if (sommetImpact->isChecked())
-        marques(lien_.conditions(), true, true);
+    if (!sommetImpact->isChecked())
+        return;
+    // Asked for: drawn now, even if an earlier drawing of the same throw was covered.
+    const QString cle = cleConditions(lien_.conditions());
+    dessines_.remove(QStringLiteral("sommet ") + cle);
+    dessines_.remove(QStringLiteral("chute ") + cle);
+    marques(lien_.conditions(), true, true);
 }
 
 void MesuresScene::tableauMesures_Click()

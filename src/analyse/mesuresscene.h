@@ -57,6 +57,9 @@ public:
     void photo(const InstantScene& i);
     void tick(const InstantScene& i);
     void efface();
+    // The drawing layer was cleared without a new background (the frame hidden or redrawn): the
+    // marks drawn since the frame was shown are gone and may be drawn again.
+    void oublieMarques();
 
 public Q_SLOTS:
     void vecteursVitesse_Click();
@@ -79,7 +82,8 @@ private:
     };
     void peint(const QRectF& zone, const std::function<void(QPainter&)>& dessin);
     void echelle(const analyse::Conditions& c, bool deltaV);
-    void marques(const analyse::Conditions& c, bool sommet, bool chute);
+    // Draws the marks not yet on the scene, or all of them again on top (`dessus`).
+    void marques(const analyse::Conditions& c, bool sommet, bool chute, bool dessus = false);
     bool dejaDessine(const QString& cle);
 
     LienScene lien_;

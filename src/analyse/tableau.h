@@ -19,6 +19,7 @@ struct Conditions {
     float vy = 0.0f;  // m/s
     float g = 9.8f;   // N/kg
     double intervalleMs = 150.0;  // between two photographs (the number in `chrono`)
+    bool rebondit = false;        // the balloon: only where its bounces go on the scene depends on it
 };
 
 struct Ligne {

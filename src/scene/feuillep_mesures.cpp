@@ -30,12 +30,14 @@ void feuilleP::installeMesures()
     lien.scene = Picture2;
     lien.conditions = [this] {
         const sim::Reglages r = reglages();
-        return analyse::Conditions{r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs};
+        return analyse::Conditions{r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs,
+                                   r.projectile == int(sim::Projectile::Ballon)};
     };
     lien.entrees = [this] {
         EntreesMesures e;
         const sim::Reglages r = reglages();
-        e.conditions = {r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs};
+        e.conditions = {r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs,
+                        r.projectile == int(sim::Projectile::Ballon)};
         e.entete = {QStringLiteral("Lieu : ") + Combo1->currentText() + QStringLiteral(" ; projectile : ") +
                         Combo2->currentText(),
                     QStringLiteral("x0 = ") + Text1->text() + QStringLiteral(" m ; y0 = ") + Text2->text() +
@@ -57,6 +59,12 @@ void feuilleP::installeMesures()
         return image;
     };
     mesuresScene = new MesuresScene(lien, this);
+    // Hiding the frame or changing its kind clears the drawing layer.
+    connect(Check1, &QCheckBox::clicked, mesuresScene, [this](bool coche) {
+        if (!coche)
+            mesuresScene->oublieMarques();
+    });
+    connect(Check3, &QCheckBox::clicked, mesuresScene, &MesuresScene::oublieMarques);
 }
 
 namespace {
