@@ -14,7 +14,7 @@ class QTableView;
 // What the main window hands over.
 struct EntreesMesures {
     analyse::Conditions conditions;
-    QStringList entete;     // description of the place, projectile and initial conditions
+    QStringList entete;     // the place, projectile and initial conditions, as lines of text
     bool rebondit = false;  // the balloon: its bounces are not in the table
 };
 

@@ -260,21 +260,24 @@ void MesuresScene::oublieMarques()
     }
 }
 
+// The vectors and the trace are drawn from the next photograph or tick on; the photographs
+// already on the scene keep what they have.
 void MesuresScene::vecteursVitesse_Click()
 {
-    if (!vecteursVitesse->isChecked())
-        return;
-    serie_.clear();
+    if (vecteursVitesse->isChecked())
+        derniereEchelle_[0] = 0;  // the scale arrow is looked for again
 }
 
 void MesuresScene::vecteursDeltaV_Click()
 {
-    if (!vecteursDeltaV->isChecked())
-        return;
-    serie_.clear();
+    if (vecteursDeltaV->isChecked())
+        derniereEchelle_[1] = 0;
 }
 
-void MesuresScene::traceTrajectoire_Click() {}
+void MesuresScene::traceTrajectoire_Click()
+{
+    avantDernierValide_ = false;  // a new line starts with its whole outline
+}
 
 void MesuresScene::sommetImpact_Click()
 {

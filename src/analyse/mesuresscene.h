@@ -21,7 +21,7 @@ class QMenu;
 struct LienScene {
     PictureBox* scene = nullptr;
     std::function<analyse::Conditions()> conditions;  // the current initial conditions
-    std::function<EntreesMesures()> entrees;  // the same with their description, for the table
+    std::function<EntreesMesures()> entrees;  // the same with their texts, for the table
     std::function<QImage()> imageAplatie;     // the scene flattened as the copy command does, then restored
 };
 
