@@ -13,6 +13,7 @@ public:
     QStringList messages;
     // The last image put on the clipboard.
     QImage pressePapiers;
+    QString textePressePapiers;
 
     int msgBox(const QString& texte, int style, const QString& titre) override;
     void beep() override {}
@@ -23,6 +24,7 @@ public:
     std::unique_ptr<QPrinter> imprimanteParDefaut() override { return nullptr; }
     bool configureImprimante(QPrinter&, QWidget*) override { return false; }
     void copieImage(const QImage& image) override { pressePapiers = image; }
+    void copieTexte(const QString& texte) override { textePressePapiers = texte; }
     QString fichierAOuvrir(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     QString fichierAEnregistrer(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     void afficheAide(QWidget*, const QString&) override {}
