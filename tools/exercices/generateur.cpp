@@ -1,0 +1,165 @@
+#include "generateur.h"
+
+#include "core/enregistrements.h"
+#include "rtf/rtf.h"
+
+#include <QTextDocument>
+
+namespace exercices {
+
+namespace {
+
+// Names as the description stores them: the sub-folder with a backslash, so that the files
+// read the same on every system the program runs on.
+QString nomStocke(const QString& nom)
+{
+    return sousDossier + QLatin1Char('\\') + nom;
+}
+
+QString nomFichier(const QString& nom)
+{
+    return sousDossier + QLatin1Char('/') + nom;
+}
+
+const QString feuilleDeStyle = QStringLiteral(
+    "body { font-family: Arial; font-size: 10pt; }"
+    "h1 { font-family: Arial; font-size: 15pt; color: #0000c8; }"
+    "h2 { font-family: Arial; font-size: 11pt; font-weight: bold; color: #0000c8; }"
+    "p.soustitre { font-size: 10pt; font-style: italic; color: #505050; }"
+    "td { font-family: Arial; font-size: 10pt; }");
+
+}  // namespace
+
+Config::Reglages reglagesDe(const Montage& m)
+{
+    Config::Reglages r;
+    r.lieu = qint16(m.lieu);
+    r.projectile = qint16(m.projectile);
+    r.options = {qint16(m.repere), qint16(m.dates), qint16(m.grille)};
+    r.champs = {m.x0, m.y0, m.v0, m.angle, m.chrono};
+    return r;
+}
+
+QByteArray rtfDe(const QString& titre, const QString& sousTitre, const QString& html)
+{
+    QTextDocument doc;
+    doc.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+    doc.setDefaultStyleSheet(feuilleDeStyle);
+    QString entete = QStringLiteral("<h1 align=\"center\">") + titre.toHtmlEscaped() + QStringLiteral("</h1>");
+    if (!sousTitre.isEmpty())
+        entete += QStringLiteral("<p class=\"soustitre\" align=\"center\">") + sousTitre.toHtmlEscaped()
+                  + QStringLiteral("</p>");
+    doc.setHtml(QStringLiteral("<html><body>") + entete + html + QStringLiteral("</body></html>"));
+    return Rtf::ecris(doc);
+}
+
+QMap<QString, QByteArray> fichiersDe(const SourceExercice& s, QString* erreur)
+{
+    QMap<QString, QByteArray> fichiers;
+    const auto echec = [&](const QString& message) {
+        if (erreur)
+            *erreur = s.fichier + QStringLiteral(": ") + message;
+        return QMap<QString, QByteArray>();
+    };
+    const auto garde = [&](const QString& nom, const Enregistrements::Ecriture& e) {
+        if (!e.ok())
+            return false;
+        fichiers.insert(nom, e.octets);
+        return true;
+    };
+    const auto ecris = [&](const QString& nom, const QStringList& textes) {
+        return garde(nom, Enregistrements::ecris(textes));
+    };
+
+    const QString enonce = s.fichier + QStringLiteral(".rtf");
+    const QString sousTitre = s.classe.isEmpty() ? QString() : QStringLiteral("Classe de ") + s.classe;
+    fichiers.insert(nomFichier(enonce), rtfDe(s.titre, sousTitre, s.htmlEnonce));
+    QString configuration;
+    if (s.montageEnonce) {
+        configuration = s.fichier + QStringLiteral(".P03");
+        if (!garde(nomFichier(configuration), Config::ecris(reglagesDe(s.enonce))))
+            return echec(QStringLiteral("configuration de l'énoncé impossible à écrire"));
+    }
+    QString correction;
+    if (!s.htmlCorrection.isEmpty()) {
+        correction = s.fichier + QStringLiteral("_corrige.rtf");
+        fichiers.insert(nomFichier(correction), rtfDe(s.titre, QStringLiteral("Correction"), s.htmlCorrection));
+    }
+    QString configurationCorrection;
+    if (s.correction) {
+        configurationCorrection = s.fichier + QStringLiteral("_corrige.P03");
+        if (!garde(nomFichier(configurationCorrection), Config::ecris(reglagesDe(*s.correction))))
+            return echec(QStringLiteral("configuration de la correction impossible à écrire"));
+    }
+
+    QStringList notions;
+    for (qsizetype i = 0; i < 4; ++i) {
+        // Each notion on its own line in the preview: every piece but the last ends the line.
+        const bool derniere = i + 1 >= s.notions.size();
+        notions << (i < s.notions.size() ? s.notions.at(i) + (derniere ? QString() : QStringLiteral("\r\n")) : QString());
+    }
+    const auto stocke = [](const QString& nom) { return nom.isEmpty() ? QString() : nomStocke(nom); };
+    const QStringList description = {stocke(enonce), stocke(configuration), stocke(correction),
+                                     stocke(configurationCorrection), s.difficulte, s.classe,
+                                     notions.at(0), notions.at(1), notions.at(2), notions.at(3), s.titre};
+    if (!ecris(s.description, description))
+        return echec(QStringLiteral("description impossible à écrire (un texte dépasse 126 octets ?)"));
+    return fichiers;
+}
+
+}  // namespace exercices
+
+#include "calculs.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace exercices {
+
+QList<SourceExercice> lisSources(const QString& dossier, QStringList* erreurs)
+{
+    QList<SourceExercice> sources;
+    const QDir d(dossier);
+    for (const QString& nom : d.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        QFile f(d.filePath(nom));
+        if (!f.open(QIODevice::ReadOnly)) {
+            *erreurs << nom + QStringLiteral(": illisible");
+            continue;
+        }
+        QString erreur;
+        const auto s = lisSource(QString::fromUtf8(f.readAll()), &erreur);
+        if (!s) {
+            *erreurs << nom + QStringLiteral(":") + erreur;
+            continue;
+        }
+        for (const QString& defaut : defautsMontage(s->enonce))
+            *erreurs << nom + QStringLiteral(": énoncé: ") + defaut;
+        if (s->correction)
+            for (const QString& defaut : defautsMontage(*s->correction))
+                *erreurs << nom + QStringLiteral(": correction: ") + defaut;
+        for (const Controle& c : s->controles)
+            if (const QString e = verifie(*s, c); !e.isEmpty())
+                *erreurs << nom + QStringLiteral(":") + e;
+        sources << *s;
+    }
+    return sources;
+}
+
+QMap<QString, QByteArray> fichiersDeTout(const QList<SourceExercice>& sources, QStringList* erreurs)
+{
+    QMap<QString, QByteArray> tout;
+    for (const SourceExercice& s : sources) {
+        QString erreur;
+        const QMap<QString, QByteArray> fichiers = fichiersDe(s, &erreur);
+        if (fichiers.isEmpty())
+            *erreurs << erreur;
+        for (auto it = fichiers.begin(); it != fichiers.end(); ++it) {
+            if (tout.contains(it.key()))
+                *erreurs << s.fichier + QStringLiteral(": ") + it.key() + QStringLiteral(" existe déjà");
+            tout.insert(it.key(), it.value());
+        }
+    }
+    return tout;
+}
+
+}  // namespace exercices

@@ -1,0 +1,31 @@
+#pragma once
+// One experiment set-up of an exercise, as the configuration file keeps it: the list indexes,
+// the three display options and the five field texts exactly as the fields show them.
+
+#include <QString>
+
+namespace exercices {
+
+struct Montage {
+    int lieu = 0;        // Combo1: 0 Terre, 1 Lune, 2 Mars
+    int projectile = 2;  // Combo2: 0 pomme, 1 pierre, 2 ballon, 3 boule, 4 rocher
+    int repere = 1;      // Check1 "Afficher le repère"
+    int dates = 1;       // Check2 "Date et coordonnées"
+    int grille = 0;      // Check3 "Afficher la grille"
+    QString x0 = QStringLiteral("0,0");
+    QString y0 = QStringLiteral("0,0");
+    QString v0 = QStringLiteral("14,0");
+    QString angle = QStringLiteral("85,0");
+    QString chrono = QStringLiteral("150");
+
+    // Sets one value from its source key ("lieu", "x0", "options" …); false for an unknown
+    // key or value.
+    bool regle(const QString& cle, const QString& valeur);
+};
+
+// The place's field strength as the program stores it (32-bit).
+float gDuLieu(int lieu);
+// The projectile's mass in kg, as its list entry gives it.
+double masseDuProjectile(int projectile);
+
+}  // namespace exercices
