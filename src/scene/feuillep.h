@@ -23,6 +23,7 @@ class QFocusEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTextEdit;
 class QTimer;
@@ -90,6 +91,7 @@ public:
     QPushButton* Command2;   // "&Ouvrir"
     QPushButton* Command13;  // "&Effacer"
     QToolButton* btexo;
+    QMenu* optionexo = nullptr;  // the exercise menu, handed over by the exercise window
     QToolButton* Image1;     // shows the parameter panel
     QToolButton* Image3;     // shows the options
     QToolButton* Image4;     // "Stop"
@@ -165,6 +167,7 @@ public Q_SLOTS:
     void Command7_Click();
     void Command9_Click();
     void fich_Change();
+    void btexo_Click();
     void supertext_Change();
 
     void Combo1_Click();

@@ -49,6 +49,7 @@ void feuilleP::connecteControles()
     connect(Command7, &QPushButton::clicked, this, &feuilleP::Command7_Click);
     connect(Command9, &QPushButton::clicked, this, &feuilleP::Command9_Click);
     connect(fich, &QLineEdit::textChanged, this, &feuilleP::fich_Change);
+    connect(btexo, &QToolButton::clicked, this, &feuilleP::btexo_Click);
     connect(supertext, &QTextEdit::textChanged, this, &feuilleP::supertext_Change);
     prepareClavier();
     nommeControles();
