@@ -2,6 +2,7 @@
 #include "app/lancement.h"
 #include "app/ouverture.h"
 #include "config/configuration.h"
+#include "exercises/fichexo.h"
 #include "export/exportation.h"
 #include "scene/aide_f1.h"
 #include "scene/feuillep.h"
@@ -61,6 +62,8 @@ int main(int argc, char** argv)
 
     feuilleP fenetre;
     Config::installe(fenetre);
+    // The exercise window lives with the main window and hands it the exercise menu.
+    Fichexo exercices(&fenetre);
     fenetre.show();
     // A file given by the file manager or the terminal opens once the window is up, so that
     // its messages, if any, stand over it.

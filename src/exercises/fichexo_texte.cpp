@@ -1,0 +1,97 @@
+// The exercise text area: save it as RTF, reload a saved text, print it.
+
+#include "exercises/fichexo.h"
+
+#include "core/module1.h"
+#include "platform/plateforme.h"
+#include "rtf/rtf.h"
+#include "scene/feuillep.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+
+namespace {
+
+const QString filtreRtf = QStringLiteral("Texte au format RTF (*.RTF *.rtf)");
+const QString verifier = QStringLiteral("Vérifier l'état du lecteur et le nom du fichier.");
+
+// Written aside, then put in place: a failed save leaves the old file as it was.
+bool ecritRtf(const QString& chemin, const QByteArray& rtf)
+{
+    QSaveFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(rtf) != rtf.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+}  // namespace
+
+void Fichexo::savetexte_Click()
+{
+    if (!principale_)
+        return;
+    QString chemin = plateforme().fichierAEnregistrer(principale_, QStringLiteral("Enregistrer le texte"),
+                                                      QString(), filtreRtf);
+    if (chemin.isEmpty())
+        return;
+    if (QFileInfo(chemin).suffix().isEmpty())
+        chemin += QStringLiteral(".rtf");
+    const QFileInfo info(chemin);
+    if (info.exists()
+        && plateforme().msgBox(QStringLiteral("Le fichier ") + info.fileName() + QStringLiteral(" existe déjà.\r\nEcraser l'ancien?"),
+                               StyleMsg::OkAnnuler + StyleMsg::Question,
+                               QStringLiteral("Ecraser le fichier?")) == ReponseMsg::Annuler)
+        return;
+    if (!ecritRtf(chemin, Rtf::ecris(*principale_->supertext->document()))) {
+        plateforme().msgBox(verifier, StyleMsg::OkSeul + StyleMsg::Critique, QStringLiteral("Erreur d'écriture."));
+        // The answers are not on disk: the quit and exercise guards must still protect them.
+        return;
+    }
+    Module1::texteModifie = 0;
+}
+
+void Fichexo::opentexte_Click()
+{
+    if (!principale_ || !gardeTexte())
+        return;
+    Module1::texteModifie = 0;
+    const QString chemin = plateforme().fichierAOuvrir(principale_, QStringLiteral("Retrouver un texte"),
+                                                       QString(), filtreRtf);
+    if (chemin.isEmpty())
+        return;
+    Module1::exerciceCorrige = 0;
+    if (!chargeTexte(chemin))
+        plateforme().msgBox(verifier, StyleMsg::OkSeul + StyleMsg::Critique, QStringLiteral("Erreur de lecture."));
+    principale_->supertext->setReadOnly(false);
+    principale_->fich->setText(QStringLiteral("Texte: ") + chemin);
+    Module1::texteModifie = 0;
+}
+
+void Fichexo::imprimetexte_Click()
+{
+    if (!principale_)
+        return;
+    std::unique_ptr<QPrinter> imprimante = plateforme().choisitImprimante(principale_);
+    if (!imprimante)
+        return;
+    const QTextCursor selection = principale_->supertext->textCursor();
+    if (selection.hasSelection()) {
+        QTextDocument morceau;
+        morceau.setDefaultFont(principale_->supertext->document()->defaultFont());
+        QTextCursor(&morceau).insertFragment(selection.selection());
+        morceau.print(imprimante.get());
+    } else {
+        principale_->supertext->document()->print(imprimante.get());
+    }
+}
