@@ -14,7 +14,7 @@ fi
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libgl1-mesa-dev qt6-translations-l10n
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl1-mesa-dev qt6-translations-l10n
   fonts-liberation fonts-dejavu-core
   # checks of the desktop entry, the file types, the manual page and the Debian package
   desktop-file-utils appstream libxml2-utils groff-base dpkg-dev file

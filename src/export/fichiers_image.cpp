@@ -7,13 +7,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <functional>
 
 namespace {
 
-constexpr int pointsParPouceEcran = 96;
 constexpr int pointsParPoucePage = 150;
 
 // Opens the file aside, lets `ecrit` fill it, then replaces the old file.
@@ -47,38 +45,6 @@ bool peintPdf(QIODevice& sortie, const QSizeF& pouces, int resolution,
 }
 
 }  // namespace
-
-QString enregistreImage(const QImage& image, const QString& chemin)
-{
-    if (image.isNull())
-        return QStringLiteral("l'image est vide");
-    const QString ext = QFileInfo(chemin).suffix().toLower();
-    return ecritAcote(chemin, [&](QSaveFile& f) {
-        if (ext == QStringLiteral("png"))
-            return image.save(&f, "PNG");
-        if (ext == QStringLiteral("jpg") || ext == QStringLiteral("jpeg"))
-            return image.convertToFormat(QImage::Format_RGB32).save(&f, "JPEG", 92);
-        if (ext == QStringLiteral("pdf")) {
-            const QSizeF pouces = QSizeF(image.size()) / pointsParPouceEcran;
-            return peintPdf(f, pouces, pointsParPouceEcran,
-                            [&](QPainter& p, const QSizeF&) { p.drawImage(QPointF(0, 0), image); });
-        }
-        if (ext == QStringLiteral("svg")) {
-            QSvgGenerator svg;
-            svg.setOutputDevice(&f);
-            svg.setSize(image.size());
-            svg.setViewBox(QRect(QPoint(0, 0), image.size()));
-            svg.setResolution(pointsParPouceEcran);
-            svg.setTitle(QStringLiteral("Baltor"));
-            QPainter p;
-            if (!p.begin(&svg))
-                return false;
-            p.drawImage(QPointF(0, 0), image);
-            return p.end();
-        }
-        return false;
-    });
-}
 
 QString enregistrePageGraphes(const QList<QImage>& graphes, const QString& chemin)
 {

@@ -1,15 +1,12 @@
 #pragma once
-// Writes a picture or a page to a file whose kind follows the extension. Each file is written
+// Writes the page of the graphs to a file whose kind follows the extension. The file is written
 // aside and replaces the old one only when complete, so a failure leaves an existing file intact.
+// The scene's picture goes through the measurements' writer (analyse::enregistreImage).
 
 #include <QImage>
 #include <QList>
 #include <QString>
 
-// PNG, JPEG, PDF (one page the size of the picture) or SVG. Returns an empty string on success,
-// otherwise the reason, in French.
-QString enregistreImage(const QImage& image, const QString& chemin);
-
 // The page of the three graphs, as the graph window prints it: PDF (an A4 page) or PNG (the same
-// page at 150 dots per inch).
+// page at 150 dots per inch). Returns an empty string on success, otherwise the reason, in French.
 QString enregistrePageGraphes(const QList<QImage>& graphes, const QString& chemin);

@@ -14,6 +14,8 @@ public:
     // The last image put on the clipboard.
     QImage pressePapiers;
     QString textePressePapiers;
+    // The name every save dialog answers with (none: the dialog is cancelled).
+    QString fichierAEcrire;
 
     int msgBox(const QString& texte, int style, const QString& titre) override;
     void beep() override {}
@@ -26,6 +28,9 @@ public:
     void copieImage(const QImage& image) override { pressePapiers = image; }
     void copieTexte(const QString& texte) override { textePressePapiers = texte; }
     QString fichierAOuvrir(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString fichierAEnregistrer(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString fichierAEnregistrer(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return fichierAEcrire;
+    }
     void afficheAide(QWidget*, const QString&) override {}
 };

@@ -5,6 +5,7 @@
 
 #include "platform/plateforme.h"
 #include "graphs/graphes.h"
+#include "analyse/mesures.h"
 #include "sim/animation.h"
 
 #include <QImage>
@@ -130,6 +131,8 @@ public:
     sim::Reglages reglages() const;
     // What the graph window is given.
     EntreesGraphes entreesGraphes() const;
+    // What the table of positions is given (feuillep_mesures.cpp).
+    EntreesMesures entreesMesures() const;
 
 public Q_SLOTS:
     void Form_Load();

@@ -24,6 +24,22 @@ constexpr double demiImage = 16.0;
 
 }  // namespace
 
+EntreesMesures feuilleP::entreesMesures() const
+{
+    EntreesMesures e;
+    const sim::Reglages r = reglages();
+    e.conditions = {r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs,
+                    r.projectile == int(sim::Projectile::Ballon)};
+    e.entete = {QStringLiteral("Lieu : ") + Combo1->currentText() + QStringLiteral(" ; projectile : ") +
+                    Combo2->currentText(),
+                QStringLiteral("x0 = ") + Text1->text() + QStringLiteral(" m ; y0 = ") + Text2->text() +
+                    QStringLiteral(" m ; v0 = ") + Text3->text() + QStringLiteral(" m/s ; angle = ") +
+                    Text4->text() + QStringLiteral("° ; intervalle = ") +
+                    QString::number(analyse::intervalleBorne(r.intervalleMs)) + QStringLiteral(" ms")};
+    e.rebondit = r.projectile == int(sim::Projectile::Ballon);
+    return e;
+}
+
 void feuilleP::installeMesures()
 {
     LienScene lien;
@@ -33,20 +49,7 @@ void feuilleP::installeMesures()
         return analyse::Conditions{r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs,
                                    r.projectile == int(sim::Projectile::Ballon)};
     };
-    lien.entrees = [this] {
-        EntreesMesures e;
-        const sim::Reglages r = reglages();
-        e.conditions = {r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs,
-                        r.projectile == int(sim::Projectile::Ballon)};
-        e.entete = {QStringLiteral("Lieu : ") + Combo1->currentText() + QStringLiteral(" ; projectile : ") +
-                        Combo2->currentText(),
-                    QStringLiteral("x0 = ") + Text1->text() + QStringLiteral(" m ; y0 = ") + Text2->text() +
-                        QStringLiteral(" m ; v0 = ") + Text3->text() + QStringLiteral(" m/s ; angle = ") +
-                        Text4->text() + QStringLiteral("° ; intervalle = ") +
-                        QString::number(analyse::intervalleBorne(r.intervalleMs)) + QStringLiteral(" ms")};
-        e.rebondit = r.projectile == int(sim::Projectile::Ballon);
-        return e;
-    };
+    lien.entrees = [this] { return entreesMesures(); };
     // Flattened and restored as the copy command does.
     lien.imageAplatie = [this] {
         miseniv();

@@ -1,6 +1,9 @@
 // The command line run as a teacher's script runs it: a separate process, no display.
 
+#include "analyse/mesures.h"
 #include "app/lancement.h"
+#include "config/configuration.h"
+#include "core/module1.h"
 #include "export/exportation.h"
 #include "platform/plateforme_factice.h"
 #include "scene/feuillep.h"
@@ -85,7 +88,8 @@ private Q_SLOTS:
                                           << "Lecture impossible sur disque";
         QTest::newRow("fichier vide") << QStringList{"--graphes", chemin("g.pdf"), chemin("vide.P03")} << 1 << ""
                                       << "Ce fichier ne correspond pas à cette application";
-        QTest::newRow("tableau absent") << QStringList{"--mesures", chemin("m.csv")} << 1 << "" << "n'est pas disponible";
+        QTest::newRow("tableau sans dossier") << QStringList{"--mesures", chemin("nulle/part/m.csv")} << 1 << ""
+                                              << "n'a pas pu être enregistré";
         // A file stands where the folder should be: no one can write there, not even root.
         QTest::newRow("dossier impossible") << QStringList{"--image", chemin("etranger.P03/s.png")} << 1 << ""
                                             << "impossible d'écrire";
@@ -116,6 +120,7 @@ private Q_SLOTS:
         QTest::newRow("svg") << QStringList{"--image", chemin("a.svg")} << "a.svg" << QByteArray("<?xml");
         QTest::newRow("graphes pdf") << QStringList{"--graphes", chemin("g.pdf")} << "g.pdf" << QByteArray("%PDF");
         QTest::newRow("graphes png") << QStringList{"--graphes", chemin("g.png")} << "g.png" << QByteArray("\x89PNG");
+        QTest::newRow("tableau csv") << QStringList{"--mesures", chemin("m.csv")} << "m.csv" << QByteArray("n;t (s);x (m)");
     }
     void formats()
     {
@@ -141,6 +146,38 @@ private Q_SLOTS:
                     encre += page.pixel(x, y) != qRgb(255, 255, 255);
             QVERIFY2(encre > 500, qPrintable(QString::number(encre)));
         }
+    }
+
+    // The table written is the one the window's export button writes for the same set-up.
+    void memeTableauQueLaFenetre_data()
+    {
+        QTest::addColumn<QString>("configuration");
+        QTest::newRow("lancer par défaut") << QString();
+        QTest::newRow("rocher sur Mars") << QStringLiteral("exercices/12_mars_rocher.P03");
+        QTest::newRow("ballon") << QStringLiteral("exercices/06_rebonds.P03");
+    }
+    void memeTableauQueLaFenetre()
+    {
+        QFETCH(QString, configuration);
+        const QString sortie = chemin(QStringLiteral("t-%1.csv").arg(QTest::currentDataTag()));
+        QStringList arguments{"--mesures", sortie};
+        AvecPlateformeFactice factice;
+        feuilleP f;
+        if (!configuration.isEmpty()) {
+            const QString p03 = QCoreApplication::applicationDirPath() + QLatin1Char('/') + configuration;
+            QVERIFY2(QFile::exists(p03), qPrintable(p03));
+            arguments << p03;
+            Module1::cheminConfig = p03;
+            Module1::chargeConfig(f);
+            QVERIFY(factice.factice.messages.isEmpty());
+        }
+        const Resultat r = lance(arguments);
+        QCOMPARE(r.code, 0);
+        QFile ecrit(sortie);
+        QVERIFY(ecrit.open(QIODevice::ReadOnly));
+        const mesures fenetre(f.entreesMesures());
+        QVERIFY(fenetre.lignes().size() > 3);
+        QCOMPARE(ecrit.readAll(), analyse::texteCsv(fenetre.lignes()));
     }
 
     // The picture written is the one the window's copy command gives after the same flight.
