@@ -68,6 +68,6 @@ int main(int argc, char** argv)
     // A file given by the file manager or the terminal opens once the window is up, so that
     // its messages, if any, stand over it.
     if (!arguments.fichier.isEmpty())
-        QTimer::singleShot(0, &fenetre, [&] { ouvreFichier(fenetre, arguments.fichier); });
+        QTimer::singleShot(0, &fenetre, [&] { ouvreFichier(fenetre, exercices, arguments.fichier); });
     return app.exec();
 }

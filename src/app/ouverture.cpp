@@ -3,15 +3,20 @@
 #include "config/configuration.h"
 #include "core/chemins.h"
 #include "core/module1.h"
+#include "exercises/fichexo.h"
 #include "scene/feuillep.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-void ouvreFichier(feuilleP& fenetre, const QString& chemin)
+void ouvreFichier(feuilleP& fenetre, Fichexo& exercices, const QString& chemin)
 {
-    const QString complet = QFileInfo(Module1::resoudChemin(chemin, QDir::currentPath())).absoluteFilePath();
-    // Anything else is offered to the set-up reader, whose messages say what is wrong with it.
+    const QFileInfo info(Module1::resoudChemin(chemin, QDir::currentPath()));
+    const QString complet = info.absoluteFilePath();
+    if (info.suffix().compare(QStringLiteral("e03"), Qt::CaseInsensitive) == 0) {
+        exercices.ouvreDescription(complet);
+        return;
+    }
     Module1::cheminConfig = complet;
     Module1::chargeConfig(fenetre);
 }

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+class Fichexo;
 class feuilleP;
 
-void ouvreFichier(feuilleP& fenetre, const QString& chemin);
+// A name ending in ".E03" (any letter case) goes to the exercise window; anything else to the
+// set-up reader, whose messages say what is wrong with it.
+void ouvreFichier(feuilleP& fenetre, Fichexo& exercices, const QString& chemin);

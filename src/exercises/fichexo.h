@@ -67,6 +67,11 @@ public:
     QAction* separons3;
     QAction* Closexo;
 
+    // Opens a description named from outside (command line, file manager) as the catalogue
+    // opens the one selected: preview, then statement, set-up and text area. False when it could
+    // not be opened (the reason was shown).
+    bool ouvreDescription(const QString& chemin);
+
     // The description last read by the preview.
     const Exercices::DescriptionExercice& description() const { return description_; }
 

@@ -77,6 +77,23 @@ void Fichexo::optionexo_Click()
     opencor->setEnabled(Module1::exerciceCorrige == 1);
 }
 
+bool Fichexo::ouvreDescription(const QString& chemin)
+{
+    if (!gardeTexte())
+        return false;
+    const QFileInfo info(chemin);
+    Module1::dossierExercice = avecSeparateur(info.absolutePath());
+    Exercices::DescriptionExercice d;
+    if (!lisFichier(info.absoluteFilePath(), d) || !d.lisible(3, 4)) {
+        messageLecture();
+        return false;
+    }
+    fichierexo->setText(info.absoluteFilePath());
+    apercu();
+    ouvreur_Click();
+    return principale_ && principale_->fich->text() == info.absoluteFilePath();
+}
+
 bool Fichexo::gardeTexte()
 {
     return Module1::texteModifie != 1

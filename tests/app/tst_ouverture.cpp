@@ -2,13 +2,16 @@
 
 #include "app/ouverture.h"
 #include "config/configuration.h"
+#include "core/enregistrements.h"
 #include "core/module1.h"
+#include "exercises/fichexo.h"
 #include "platform/plateforme_factice.h"
 #include "scene/feuillep.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,8 +47,9 @@ private Q_SLOTS:
 
         AvecPlateformeFactice factice;
         feuilleP f;
+        Fichexo exercices(&f);
         QVERIFY(QDir::setCurrent(dossier_.path()));
-        ouvreFichier(f, nomDonne);
+        ouvreFichier(f, exercices, nomDonne);
         QVERIFY2(factice.factice.messages.isEmpty(), qPrintable(factice.factice.messages.value(0).texte));
         QCOMPARE(f.Combo1->currentIndex(), 1);
         QCOMPARE(f.Combo2->currentIndex(), 4);
@@ -75,15 +79,75 @@ private Q_SLOTS:
         }
         AvecPlateformeFactice factice;
         feuilleP f;
+        Fichexo exercices(&f);
         const QString titre = f.windowTitle();
         const QString v0 = f.Text3->text();
-        ouvreFichier(f, chemin);
+        ouvreFichier(f, exercices, chemin);
         // The message of the set-up reader, then the window as it was.
         QCOMPARE(factice.factice.messages.size(), 1);
         QTEST(factice.factice.messages.first().titre, "titre");
         QCOMPARE(f.windowTitle(), titre);
         QCOMPARE(f.Text3->text(), v0);
         QVERIFY(!QFileInfo::exists(dossier_.filePath("absent.P03")));  // never created
+    }
+
+    // A delivered exercise opens with its statement, its path and its set-up, whatever the
+    // letter case the file manager or the terminal gives.
+    void exercice_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("nom exact") << "05_trois_astres.E03";
+        QTest::newRow("autre casse") << "05_TROIS_ASTRES.e03";
+    }
+    void exercice()
+    {
+        QFETCH(QString, nom);
+        const QString programme = QCoreApplication::applicationDirPath();
+        AvecPlateformeFactice factice;
+        feuilleP f;
+        Fichexo exercices(&f);
+        QVERIFY(QDir::setCurrent(programme));
+        ouvreFichier(f, exercices, nom);
+        QVERIFY2(factice.factice.messages.isEmpty(), qPrintable(factice.factice.messages.value(0).texte));
+        QCOMPARE(f.fich->text(), QDir(programme).filePath(QStringLiteral("05_trois_astres.E03")));
+        QVERIFY(!f.supertext->document()->isEmpty());
+        QVERIFY(!f.supertext->isReadOnly());
+        QVERIFY(f.windowTitle().endsWith(QStringLiteral(".P03"), Qt::CaseInsensitive));
+        QCOMPARE(Module1::texteModifie, qint16(0));
+    }
+
+    void exerciceIllisible_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QString>("titre");
+        QTest::newRow("absent") << "absent.E03" << QByteArray() << "Lecture impossible";
+        QTest::newRow("tronqué") << "court.e03" << QByteArray("\x06\x00BAL", 5) << "Lecture impossible";
+        // Records readable, but the statement they name is not there.
+        QTest::newRow("énoncé absent") << "sans_enonce.E03" << Enregistrements::ecris({QStringLiteral("perdu.rtf")}).octets
+                                       << "Fichier absent";
+    }
+    void exerciceIllisible()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QByteArray, contenu);
+        const QString chemin = dossier_.filePath(nom);
+        if (!contenu.isNull()) {
+            QFile fichier(chemin);
+            QVERIFY(fichier.open(QIODevice::WriteOnly));
+            fichier.write(contenu);
+        }
+        AvecPlateformeFactice factice;
+        feuilleP f;
+        Fichexo exercices(&f);
+        const QString titre = f.windowTitle();
+        const QString texte = f.supertext->toPlainText();
+        ouvreFichier(f, exercices, chemin);
+        QCOMPARE(factice.factice.messages.size(), 1);
+        QTEST(factice.factice.messages.first().titre, "titre");
+        QCOMPARE(f.windowTitle(), titre);
+        QCOMPARE(f.supertext->toPlainText(), texte);
+        QVERIFY(f.fich->text().isEmpty());
     }
 };
 
