@@ -86,12 +86,15 @@ void Fichexo::creeControles()
     Drive1->setGeometry(16, 90, 260, 24);
     Dir1 = new DirListBox(QStringLiteral("Dir1"), this);
     Dir1->setGeometry(16, 118, 260, 170);
+    Dir1->setAccessibleName(QStringLiteral("Répertoire"));
     File1 = new FileListBox(QStringLiteral("File1"), this);
     File1->setGeometry(16, 294, 260, 246);
+    File1->setAccessibleName(QStringLiteral("Liste des exercices"));
     Label5->setBuddy(File1);
     fichierexo = cree<QLineEdit>(this, "fichierexo", QRect(16, 550, 560, 22));
     fichierexo->setReadOnly(true);
     fichierexo->setFocusPolicy(Qt::ClickFocus);
+    fichierexo->setAccessibleName(QStringLiteral("Fichier de l'exercice choisi"));
 
     auto* cadre = cree<QFrame>(this, "cadreApercu", QRect(292, 68, 492, 472));
     cadre->setFrameShape(QFrame::StyledPanel);

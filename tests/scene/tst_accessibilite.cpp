@@ -5,6 +5,7 @@
 #include "config/enregistrer.h"
 #include "config/ouvrir.h"
 #include "core/module1.h"
+#include "exercises/fichexo.h"
 #include "graphs/graphes.h"
 #include "outils/accessibilite.h"
 #include "platform/plateforme_factice.h"
@@ -49,6 +50,8 @@ private Q_SLOTS:
         QTest::newRow("ouvrir") << "ouvrir";
         QTest::newRow("enregistrer") << "enregistrer";
         QTest::newRow("confimp") << "confimp";
+        QTest::newRow("Fichexo") << "Fichexo";
+        QTest::newRow("mesures") << "mesures";
     }
     void balayageDesFenetres()
     {
@@ -75,6 +78,16 @@ private Q_SLOTS:
             balayee = autre.get();
         } else if (fenetre == QLatin1String("confimp")) {
             autre = std::make_unique<confimp>(f.Picture2, &f.sauvetage, &f);
+            balayee = autre.get();
+        } else if (fenetre == QLatin1String("Fichexo")) {
+            auto exercices = std::make_unique<Fichexo>(&f);
+            exercices->Form_Load();  // the catalogue on the delivered exercises
+            exercices->Form_Activate();  // the first one selected and previewed
+            QVERIFY(!exercices->titratexo->text().isEmpty());
+            autre = std::move(exercices);
+            balayee = autre.get();
+        } else if (fenetre == QLatin1String("mesures")) {
+            autre = std::make_unique<mesures>(f.entreesMesures(), &f);
             balayee = autre.get();
         }
         balayee->show();
