@@ -1,34 +1,23 @@
 #include "analyse/fichiers.h"
 
+#include "core/ecriture.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace analyse {
 
 bool enregistreOctets(const QString& chemin, const QByteArray& octets, QString* erreur)
 {
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly)) {
-        if (erreur)
-            *erreur = QStringLiteral("Le fichier ne peut pas être créé à cet endroit.");
-        return false;
-    }
-    if (fichier.write(octets) != octets.size()) {
-        fichier.cancelWriting();
-        if (erreur)
-            *erreur = QStringLiteral("L'écriture a échoué (disque plein ou protégé ?).");
-        return false;
-    }
-    if (!fichier.commit()) {
-        if (erreur)
-            *erreur = QStringLiteral("L'écriture a échoué (disque plein ou protégé ?).");
-        return false;
-    }
-    return true;
+    const EchecEcriture echec = ecritACote(chemin, octets);
+    if (erreur && echec == EchecEcriture::Creation)
+        *erreur = QStringLiteral("Le fichier ne peut pas être créé à cet endroit.");
+    else if (erreur && echec == EchecEcriture::Ecriture)
+        *erreur = QStringLiteral("L'écriture a échoué (disque plein ou protégé ?).");
+    return echec == EchecEcriture::Aucun;
 }
 
 FormatImage formatDe(const QString& chemin)

@@ -3,6 +3,7 @@
 #include "config/enregistrer.h"
 #include "config/ouvrir.h"
 #include "core/chemins.h"
+#include "core/ecriture.h"
 #include "core/module1.h"
 #include "platform/plateforme.h"
 #include "scene/feuillep.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QSaveFile>
 
 namespace {
 
@@ -100,16 +100,7 @@ ResultatEcriture ecritFichier(const QString& chemin, const Reglages& r)
     const QFileInfo existant(chemin);
     if (existant.exists() && (!existant.isFile() || !existant.isWritable()))
         return ResultatEcriture::Disque;
-    QSaveFile f(chemin);
-    // Unbuffered: a short write (disk full, size limit) shows in write()'s result; a buffered
-    // one would be flushed at commit, which does not report it.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return ResultatEcriture::Disque;
-    if (f.write(e.octets) != e.octets.size()) {
-        f.cancelWriting();
-        return ResultatEcriture::Disque;
-    }
-    return f.commit() ? ResultatEcriture::Ok : ResultatEcriture::Disque;
+    return ecritACote(chemin, e.octets) == EchecEcriture::Aucun ? ResultatEcriture::Ok : ResultatEcriture::Disque;
 }
 
 bool enregistreConfig(feuilleP& feuille)

@@ -2,6 +2,7 @@
 
 #include "exercises/fichexo.h"
 
+#include "core/ecriture.h"
 #include "core/module1.h"
 #include "platform/plateforme.h"
 #include "rtf/rtf.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -21,19 +21,6 @@ namespace {
 
 const QString filtreRtf = QStringLiteral("Texte au format RTF (*.RTF *.rtf)");
 const QString verifier = QStringLiteral("Vérifier l'état du lecteur et le nom du fichier.");
-
-// Written aside, then put in place: a failed save leaves the old file as it was.
-bool ecritRtf(const QString& chemin, const QByteArray& rtf)
-{
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(rtf) != rtf.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
-}
 
 }  // namespace
 
@@ -53,7 +40,7 @@ void Fichexo::savetexte_Click()
                                StyleMsg::OkAnnuler + StyleMsg::Question,
                                QStringLiteral("Ecraser le fichier?")) == ReponseMsg::Annuler)
         return;
-    if (!ecritRtf(chemin, Rtf::ecris(*principale_->supertext->document()))) {
+    if (ecritACote(chemin, Rtf::ecris(*principale_->supertext->document())) != EchecEcriture::Aucun) {
         plateforme().msgBox(verifier, StyleMsg::OkSeul + StyleMsg::Critique, QStringLiteral("Erreur d'écriture."));
         // The answers are not on disk: the quit and exercise guards must still protect them.
         return;
