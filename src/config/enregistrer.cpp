@@ -17,19 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using Config::place;
 using Config::twips;
-
-namespace {
-
-template <typename T>
-T* place(T* w, const char* nom, const QRect& r)
-{
-    w->setObjectName(QString::fromLatin1(nom));
-    w->setGeometry(r);
-    return w;
-}
-
-}  // namespace
 
 enregistrer::enregistrer(feuilleP& feuille) : QDialog(&feuille), feuille_(feuille)
 {

@@ -18,19 +18,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+using Config::place;
 using Config::twips;
-
-namespace {
-
-template <typename T>
-T* place(T* w, const char* nom, const QRect& r)
-{
-    w->setObjectName(QString::fromLatin1(nom));
-    w->setGeometry(r);
-    return w;
-}
-
-}  // namespace
 
 ouvrir::ouvrir(feuilleP& feuille) : QDialog(&feuille), feuille_(feuille)
 {
