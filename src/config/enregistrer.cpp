@@ -3,6 +3,7 @@
 #include "config/configuration.h"
 #include "config/nomfichier.h"
 #include "config/twips.h"
+#include "widgets/controles.h"
 #include "core/chemins.h"
 #include "core/module1.h"
 #include "platform/plateforme.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using Config::place;
 using Config::twips;
 
 enregistrer::enregistrer(feuilleP& feuille) : QDialog(&feuille), feuille_(feuille)

@@ -2,6 +2,7 @@
 
 #include "config/configuration.h"
 #include "config/twips.h"
+#include "widgets/controles.h"
 #include "core/chemins.h"
 #include "core/module1.h"
 #include "platform/plateforme.h"
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QStyle>
 
-using Config::place;
 using Config::twips;
 
 ouvrir::ouvrir(feuilleP& feuille) : QDialog(&feuille), feuille_(feuille)

@@ -10,6 +10,7 @@
 #include "widgets/drivelistbox.h"
 #include "widgets/filelistbox.h"
 #include "widgets/picturebox.h"
+#include "widgets/controles.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,15 +25,6 @@
 #include <QToolButton>
 
 namespace {
-
-template <typename T>
-T* cree(QWidget* parent, const char* nom, const QRect& r)
-{
-    auto* w = new T(parent);
-    w->setObjectName(QString::fromLatin1(nom));
-    w->setGeometry(r);
-    return w;
-}
 
 QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, const QRect& r)
 {

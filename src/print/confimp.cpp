@@ -2,6 +2,7 @@
 
 #include "platform/plateforme.h"
 #include "widgets/picturebox.h"
+#include "widgets/controles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,15 +20,6 @@
 #include <QStyle>
 
 namespace {
-
-template <typename T>
-T* cree(QWidget* parent, const QString& nom, const QRect& r)
-{
-    auto* w = new T(parent);
-    w->setObjectName(nom);
-    w->setGeometry(r);
-    return w;
-}
 
 const QString titre = QStringLiteral("Imprimer");
 

@@ -4,6 +4,7 @@
 #include "core/nombres.h"
 #include "widgets/imagecontrol.h"
 #include "widgets/picturebox.h"
+#include "widgets/controles.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -19,15 +20,6 @@
 #include <QToolButton>
 
 namespace {
-
-template <typename T>
-T* cree(QWidget* parent, const char* nom, const QRect& r)
-{
-    auto* w = new T(parent);
-    w->setObjectName(QString::fromLatin1(nom));
-    w->setGeometry(r);
-    return w;
-}
 
 QLabel* barreDeTitre(QWidget* parent, const char* nom, const QString& texte, const QRect& r)
 {
