@@ -62,8 +62,15 @@ BALTOR_BENCH(calc)
     const QString e200 = expressionDe(200, &jetons200);
     int jetons2000 = 0;
     const QString e2000 = expressionDe(2000, &jetons2000);
+    // Texts that once cost far more than their length: signs nested in parentheses (one pass
+    // of the normalisation per level), and a function that never gets a number to act on (a
+    // hundred idle iterations).
+    const QString signes = QStringLiteral("(-").repeated(2000) + QLatin1Char('1') + QStringLiteral(")").repeated(2000);
+    const QString bloque = QStringLiteral("sin(").repeated(40) + QLatin1Char('x') + QStringLiteral(")").repeated(40);
     return {
         {QStringLiteral("calc_200_tokens_ms"), dureeMs(e200, 50), QStringLiteral("ms")},
         {QStringLiteral("calc_2000_tokens_ms"), dureeMs(e2000, 5), QStringLiteral("ms")},
+        {QStringLiteral("calc_2000_signs_nested_ms"), dureeMs(signes, 5), QStringLiteral("ms")},
+        {QStringLiteral("calc_stuck_200_chars_ms"), dureeMs(bloque, 50), QStringLiteral("ms")},
     };
 }

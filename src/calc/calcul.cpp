@@ -10,6 +10,22 @@ namespace {
 // can make progress, the expression is declared impossible.
 constexpr int iterationsMax = 100;
 
+// Each iteration depends on the text alone: one that ends on the normal text it started from
+// would repeat itself up to the bound, a hundred passes over a long text for nothing.
+bool avance(const QString& expression, QString& precedent, qint16& erreur)
+{
+    if (expression == precedent) {
+        QString normal = expression;
+        normaliseExpr(normal);
+        if (normal == expression) {
+            erreur = CodeCalcul::Impossible;
+            return false;
+        }
+    }
+    precedent = expression;
+    return true;
+}
+
 }  // namespace
 
 void calculeExpression(QString& expression, qint16& erreur, qint16 angles, bool afficheVide)
@@ -42,7 +58,8 @@ void calculeExpression(QString& expression, qint16& erreur, qint16 angles, bool 
         }
         jetons = compteJetons(expression);
         if (jetons.nbFonctions > 0 || jetons.nbParentheses > 0) {
-            precedent = expression;
+            if (!avance(expression, precedent, erreur))
+                return;
             continue;
         }
         if (jetons.nbOperateurs > 0) {
@@ -52,7 +69,8 @@ void calculeExpression(QString& expression, qint16& erreur, qint16 angles, bool 
             }
             jetons = compteJetons(expression);
             if (jetons.nbOperateurs > 0) {
-                precedent = expression;
+                if (!avance(expression, precedent, erreur))
+                    return;
                 continue;
             }
         }

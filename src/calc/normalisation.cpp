@@ -16,6 +16,12 @@ bool estSigne(QChar c)
     return c == QLatin1Char('+') || c == QLatin1Char('-');
 }
 
+// What may end the left operand of a binary operator.
+bool finitOperande(QChar c)
+{
+    return (c.isDigit() && c.unicode() < 128) || c == QLatin1Char('.') || c == QLatin1Char(')');
+}
+
 // "(" followed by a plain number up to its ")": an optional sign first, then digits and
 // points, at least one character.
 bool estNombreSimple(QStringView contenu)
@@ -38,10 +44,7 @@ bool signeDUnePuissance(const QString& sortie, const QString& texte, qsizetype i
 {
     if (texte[i] != QLatin1Char('-') || sortie.size() < 2)
         return false;
-    const QChar avantOperateur = sortie[sortie.size() - 2];
-    const bool binaire = (avantOperateur.isDigit() && avantOperateur.unicode() < 128)
-        || avantOperateur == QLatin1Char('.') || avantOperateur == QLatin1Char(')');
-    if (!binaire)
+    if (!finitOperande(sortie[sortie.size() - 2]))
         return false;
     const qsizetype n = texte.size();
     qsizetype j = i + 1;
@@ -60,10 +63,17 @@ bool signeDUnePuissance(const QString& sortie, const QString& texte, qsizetype i
     return j < n && texte[j] == QLatin1Char('^');
 }
 
+QChar signeDe(QChar a, QChar b)
+{
+    return a == b ? QLatin1Char('+') : QLatin1Char('-');
+}
+
 // One pass of the sign and parenthesis rules: "--" "++" give "+", "+-" "-+" give "-" (chains
 // fold as they come), a leading "+" goes, and a "(" with a plain number up to its ")" loses
-// its parentheses. A stack of the open "(" frees nested plain numbers in the same pass; the
-// signs they bring are folded by the next pass.
+// its parentheses. A stack of the open "(" frees nested plain numbers in the same pass, and the
+// sign a freed number brings folds at once with a sign before it ("-(-(-1))" in one pass, not
+// one pass per level). When a number or another sign stands before that sign, the pair may be
+// the sign of a power ("1-(-2)^2") or part of a longer chain: the next pass decides, as before.
 QString passeSignesParentheses(const QString& texte)
 {
     QString sortie;
@@ -76,13 +86,18 @@ QString passeSignesParentheses(const QString& texte)
             sortie.append(c);
         } else if (c == QLatin1Char(')') && !ouvertes.isEmpty()) {
             const qsizetype debut = ouvertes.takeLast();
-            if (estNombreSimple(QStringView(sortie).mid(debut + 1)))
+            if (estNombreSimple(QStringView(sortie).mid(debut + 1))) {
                 sortie.remove(debut, 1);
-            else
+                if (debut >= 1 && debut < sortie.size() && estSigne(sortie[debut]) && estSigne(sortie[debut - 1])
+                    && (debut < 2 || !(finitOperande(sortie[debut - 2]) || estSigne(sortie[debut - 2])))) {
+                    sortie[debut - 1] = signeDe(sortie[debut - 1], sortie[debut]);
+                    sortie.remove(debut, 1);
+                }
+            } else
                 sortie.append(c);
         } else if (estSigne(c) && !sortie.isEmpty() && estSigne(sortie.back())
                    && !signeDUnePuissance(sortie, texte, i)) {
-            sortie.back() = (sortie.back() == c) ? QLatin1Char('+') : QLatin1Char('-');
+            sortie.back() = signeDe(sortie.back(), c);
         } else {
             sortie.append(c);
         }

@@ -139,6 +139,11 @@ private Q_SLOTS:
         QTest::newRow("fonctions imbriquées") << "ln(sqr(exp(4)))" << rad << "2";
         QTest::newRow("fonction dans une somme") << "1+sin(90)*2" << deg << "3";
         QTest::newRow("moins sinus négatif au carré") << "1-sin(-90)^2" << deg << "0";
+        QTest::newRow("signes imbriqués") << "-(-(+(-(5))))" << rad << "-5";
+        QTest::newRow("signes imbriqués sous une puissance") << "1-(-(-(-2)))^2" << rad << "-3";
+        QTest::newRow("signes imbriqués multipliés") << "-(-(-(3)))*2" << rad << "-6";
+        QTest::newRow("signes imbriqués en exposant") << "2^-(-(-(2)))" << rad << "0.25";
+        QTest::newRow("signes imbriqués après un moins") << "5-(+(-(3)))" << rad << "8";
     }
     void resultats()
     {
@@ -202,6 +207,14 @@ private Q_SLOTS:
         QTest::newRow("3000 fonctions imbriquées") << QString("sin(").repeated(3000) + "1" + QString(")").repeated(3000)
                                                   << 1 << "";
         QTest::newRow("20000 parenthèses vides") << QString("(").repeated(10000) + QString(")").repeated(10000) << 1 << "";
+        // Each level frees a number whose sign folds with the one before it: one pass over the
+        // text per level made these quadratic.
+        QTest::newRow("20000 signes entre parenthèses imbriquées")
+            << QString("(-").repeated(20000) + "1" + QString(")").repeated(20000) << 0 << "1";
+        QTest::newRow("20001 moins devant des parenthèses")
+            << QString("-(").repeated(20001) + "2" + QString(")").repeated(20001) << 0 << "-2";
+        QTest::newRow("20000 sinus d'une lettre")
+            << QString("sin(").repeated(20000) + "x" + QString(")").repeated(20000) << 1 << "";
     }
     void textesLongs()
     {
