@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs one fuzz target, or all of them in turn, seeded with the corpus kept in fuzz/corpus/ and
-# with the inputs that once failed (tests/data/fuzz/, tests/data/rtf/).
+# with the inputs that once failed (tests/data/fuzz/, tests/data/rtf/); the description target
+# also starts from the exercises delivered in data/.
 # Usage: fuzz/run.sh TARGET|all [SECONDS, default 60; 0: no limit] [more libFuzzer options]
 #        fuzz/run.sh --liste
 # Findings land in build/fuzz/artifacts/TARGET/; copy each one into tests/data/fuzz/TARGET/
@@ -8,7 +9,7 @@
 set -eu
 racine=$(cd "$(dirname "$0")/.." && pwd)
 dossier="$racine/build/fuzz"
-cibles="nombre saisie calcul configuration rtf"
+cibles="nombre saisie calcul configuration description rtf"
 
 if [ "${1:-}" = "--liste" ]; then
     echo "$cibles"
@@ -35,6 +36,7 @@ case $cible in
     calcul) longueur=96; dictionnaire=calcul.dict ;;
     nombre | saisie) longueur=400; dictionnaire=nombre.dict ;;
     configuration) longueur=1600; dictionnaire=configuration.dict ;;
+    description) longueur=1700; dictionnaire=description.dict ;;
     *) echo "unknown target: $cible (one of: $cibles, all)" >&2; exit 2 ;;
 esac
 [ -x "$dossier/fuzz_$cible" ] || "$racine/fuzz/build.sh" "$cible"
@@ -46,6 +48,7 @@ for source in "$racine/fuzz/corpus/$cible" "$racine/tests/data/fuzz/$cible"; do
     [ -d "$source" ] && find "$source" -type f -exec cp {} "$corpus/" \;
 done
 [ "$cible" = rtf ] && find "$racine/tests/data/rtf" -name '*.rtf' -exec cp {} "$corpus/" \;
+[ "$cible" = description ] && find "$racine/data" -maxdepth 1 \( -name '*.E03' -o -name BALTOR.PEM \) -exec cp {} "$corpus/" \;
 
 export QT_QPA_PLATFORM=offscreen
 exec "$dossier/fuzz_$cible" -max_total_time="$secondes" -max_len="$longueur" -timeout=10 \

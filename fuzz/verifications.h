@@ -27,4 +27,10 @@ QString saisie(const QByteArray& donnees);
 // fields do.
 QString configuration(const QByteArray& donnees);
 
+// An exercise description (.E03): each of the 11 records holds exactly the Windows-1252 text of
+// its slot, or is blank when the file stops before it and blank and damaged when its length
+// runs past the slot or the file; the preview's figures follow from those texts; reading only
+// the 11 slots, as the exercise window does, gives the same description.
+QString description(const QByteArray& donnees);
+
 }  // namespace verifications

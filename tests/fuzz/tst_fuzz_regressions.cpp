@@ -1,6 +1,6 @@
 // Replays the inputs on which a fuzz target once found a crash, a sanitizer report or a wrong
-// result (tests/data/fuzz/TARGET/), and the seed corpora (fuzz/corpus/TARGET/), through the
-// checks the targets make.
+// result (tests/data/fuzz/TARGET/), and the seed corpora (fuzz/corpus/TARGET/, and the exercises
+// delivered in data/ for the description reader), through the checks the targets make.
 
 #include "verifications.h"
 
@@ -25,6 +25,7 @@ private Q_SLOTS:
             {QStringLiteral("calcul"), verifications::calcul},
             {QStringLiteral("saisie"), verifications::saisie},
             {QStringLiteral("configuration"), verifications::configuration},
+            {QStringLiteral("description"), verifications::description},
         };
         int trouvees = 0;
         for (const auto& [cible, verification] : cibles) {
@@ -38,6 +39,12 @@ private Q_SLOTS:
                 }
             }
         }
+        const QDir livres(QStringLiteral(BALTOR_SOURCE "/data"));
+        const QStringList descriptions =
+            livres.entryList({QStringLiteral("*.E03"), QStringLiteral("BALTOR.PEM")}, QDir::Files, QDir::Name);
+        QVERIFY(descriptions.size() > 1);
+        for (const QString& f : descriptions)
+            QTest::newRow(qPrintable(QStringLiteral("data/") + f)) << livres.filePath(f) << Verification(verifications::description);
         // The findings kept must be found: an empty regression corpus would pass unseen.
         QVERIFY(trouvees > 0);
     }
