@@ -122,7 +122,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<QString>("titre");
         QTest::newRow("absent") << "absent.E03" << QByteArray() << "Lecture impossible";
-        QTest::newRow("tronqué") << "court.e03" << QByteArray("\x06\x00BAL", 5) << "Lecture impossible";
+        QTest::newRow("tronqué") << "court.e03" << QByteArray("\x06\x00" "BAL", 5) << "Lecture impossible";
         // Records readable, but the statement they name is not there.
         QTest::newRow("énoncé absent") << "sans_enonce.E03" << Enregistrements::ecris({QStringLiteral("perdu.rtf")}).octets
                                        << "Fichier absent";
