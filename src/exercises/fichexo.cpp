@@ -59,11 +59,9 @@ Fichexo::Fichexo(feuilleP* principale)
         principale_->optionexo = optionexo;
 }
 
-Fichexo::~Fichexo()
-{
-    if (principale_ && principale_->optionexo == optionexo)
-        principale_->optionexo = nullptr;
-}
+// The main window's handle on the menu clears itself: the main window may be half destroyed
+// by now, when it is the one deleting this window.
+Fichexo::~Fichexo() = default;
 
 void Fichexo::creeControles()
 {

@@ -5,6 +5,7 @@
 #include "widgets/imagecontrol.h"
 #include "widgets/picturebox.h"
 #include "widgets/controles.h"
+#include "widgets/projection.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -61,6 +62,11 @@ feuilleP::~feuilleP()
     Timer1->stop();
     if (MMControl1)
         MMControl1->ferme();
+    // Magnified, the content belongs to the view, which hands it back parentless: it must come
+    // back here to go with the window.
+    if (projection_)
+        if (QWidget* c = projection_->rend())
+            c->setParent(this);
 }
 
 void feuilleP::creeControles()

@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -92,7 +93,8 @@ public:
     QPushButton* Command2;   // "&Ouvrir"
     QPushButton* Command13;  // "&Effacer"
     QToolButton* btexo;
-    QMenu* optionexo = nullptr;  // the exercise menu, handed over by the exercise window
+    // The exercise menu, handed over by the exercise window; null again once that window is gone.
+    QPointer<QMenu> optionexo;
     QToolButton* Image1;     // shows the parameter panel
     QToolButton* Image3;     // shows the options
     QToolButton* Image4;     // "Stop"

@@ -106,6 +106,29 @@ private Q_SLOTS:
         plateformeTest.reset();
     }
 
+    void lienAvecLaFenetre_data()
+    {
+        QTest::addColumn<bool>("fenetreDAbord");
+        QTest::newRow("exercices fermés avant la fenêtre") << false;
+        // The main window then deletes the exercise window as one of its children, half
+        // destroyed itself: nothing may reach into it any more.
+        QTest::newRow("fenêtre fermée avec ses exercices") << true;
+    }
+    void lienAvecLaFenetre()
+    {
+        QFETCH(bool, fenetreDAbord);
+        QPointer<Fichexo> exercices = exo.release();
+        QVERIFY(fenetre->optionexo);
+        if (fenetreDAbord) {
+            fenetre.reset();
+        } else {
+            delete exercices;
+            QVERIFY(!fenetre->optionexo);
+            fenetre->btexo_Click();  // no menu left to pop up
+        }
+        QVERIFY(exercices.isNull());
+    }
+
     void menu()
     {
         QCOMPARE(fenetre->optionexo, exo->optionexo);

@@ -129,6 +129,24 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
         QTRY_VERIFY(!f.isFullScreen());
     }
+
+    void fermeeAgrandie()
+    {
+        // The view hands the content back without a parent: closed magnified, the window must
+        // still take its controls with it rather than leave them behind as a stray window.
+        auto f = std::make_unique<feuilleP>();
+        f->resize(1600, 1200);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        auto* vue = f->findChild<Projection*>();
+        QVERIFY(vue);
+        const QPointer<QWidget> contenu = vue->contenu();
+        const QPointer<QLineEdit> champ = f->Text1;
+        QVERIFY(contenu && champ);
+        f.reset();
+        QVERIFY(contenu.isNull());
+        QVERIFY(champ.isNull());
+    }
 };
 
 QTEST_MAIN(TstProjection)
