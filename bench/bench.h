@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Benchmarks register themselves; the program runs them all (or those named on the command
 // line) and prints one figure a line as "name: value unit".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's evaluation time for a long typed expression.
 
 #include "bench.h"

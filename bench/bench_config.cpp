@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of the configuration files: loading one into the main window (the file read and
 // every handler the load runs) and saving one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a delivered exercise: the description read, the statement loaded into the text
 // area, the set-up applied to the main window, and the window repainted.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's exports timed as a script sees them: the whole process, from its start to
 // its exit, the default throw without a file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long "&Graphes" takes before the window can appear: the sampling and scales alone, then
 // the whole load (controls, three drawings, labels).
 

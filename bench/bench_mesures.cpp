@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of the measurements: the table of a long flight (5000 rows: 10 ms on the Moon, a
 // throw straight up at 40,5 m/s), the window opening with it, and what the vectors add to a
 // tick that takes a photograph.

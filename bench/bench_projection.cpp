@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window magnified on a full-HD projector: one animation tick and the repaint it
 // causes, the content drawn at 2.4 times its design size.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving a 1 MB exercise statement with the formatting teachers use.
 
 #include "bench.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of the main window: the cost of one animation tick with the repaint it causes, the
 // start-up, and the simulated date against the wall clock over a 10 s animation.
 

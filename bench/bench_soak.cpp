@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak of the main window: 100 000 ticks of flights with the chronophotography recording, the
 // place and the projectile changed after each flight, the impact sounds on the desktop's real
 // clip. The resident memory must stay flat once every place, projectile and sound has been met.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Output of the scene and the help: copy (flatten, clipboard, restore), print of one and of
 // ten copies to PDF, and the opening of the help and course viewers (all pages read).
 

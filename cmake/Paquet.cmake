@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: "cpack -G DEB" in the build folder (or scripts/paquet.sh) gives
 # baltor_<version>_amd64.deb, which installs with "apt install ./baltor_….deb".
 set(CPACK_PACKAGE_NAME baltor)

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang, AddressSanitizer and UndefinedBehaviorSanitizer, in
 # build/fuzz apart from the other builds (Debian: clang, libclang-rt-14-dev).
 # Usage: fuzz/build.sh [target ...]   (default: every target of fuzz/run.sh)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The body of a libFuzzer target built on one of the checks of verifications.h: a failed check
 // is reported and aborts, so that libFuzzer keeps the input as a finding.

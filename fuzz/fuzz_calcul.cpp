@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target over the calculator's expression engine: any typed text ends in a result
 // code, and a success in a finite number that reads back as itself.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target over the record files and the reading of a configuration's 11 records, with
 // the validation of the five field texts it restores.
 

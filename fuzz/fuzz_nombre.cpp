@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target over lisNombre, the number reader behind every field and record, against the C library's strtod.
 
 #include "cible.h"

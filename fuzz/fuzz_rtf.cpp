@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target over the RTF reader: any bytes must load without a crash, a hang or
 // a sanitizer report, and what the writer makes of the result must read back with the
 // same text.

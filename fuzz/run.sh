@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzz target, or all of them in turn, seeded with the corpus kept in fuzz/corpus/ and
 # with the inputs that once failed (tests/data/fuzz/, tests/data/rtf/); the description target
 # also starts from the exercises delivered in data/.
@@ -15,7 +16,7 @@ if [ "${1:-}" = "--liste" ]; then
     echo "$cibles"
     exit 0
 fi
-[ $# -gt 0 ] || { sed -n '2,8p' "$0"; exit 2; }
+[ $# -gt 0 ] || { sed -n '3,9p' "$0"; exit 2; }
 cible=$1
 shift
 secondes=${1:-60}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The checks that the fuzz targets make on one input, shared with the regression tests that
 // replay every input the fuzzer once caught. Each returns an empty text when the input passes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of the exercise description reader, apart from the others: it needs the exercise
 // library only.
 

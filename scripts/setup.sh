@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Baltor needs (only the missing ones), then configures and
 # builds it with the default preset. Used by run.sh and test.sh.
 # --sanitize: the sanitizer build instead (preset "sanitize", clang), with what it needs more.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing of the measurements onto any paint device (the scene's drawing layer, an exported
 // image, a printer, the tests' images): arrows, apex and landing marks, the trajectory's trace

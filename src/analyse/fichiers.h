@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files written aside and then put in place (QSaveFile): a failure leaves an existing file as
 // it was. The error comes back as a French sentence for the message box.

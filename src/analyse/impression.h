@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of positions laid out on pages (a printer, a PDF writer): title, initial
 // conditions, summary, then the rows under a repeated header line.

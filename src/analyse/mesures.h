@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "Tableau des positions": the rows of the throw from its initial conditions, the
 // flight's summary, and the buttons to copy, export, print and close. Shown modally.

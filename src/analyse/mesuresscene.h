@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scene's context menu `menuScene` and what it draws: velocity and Δv vectors at each
 // photograph, the trajectory's trace, the apex and landing marks, the table of positions and

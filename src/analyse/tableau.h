@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of positions of a throw: one row per photograph date from 0 to the landing, the
 // flight's summary, and the texts for the clipboard and for CSV files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Velocity and velocity-change vectors at the photograph dates, their scales on the scene and
 // the scene's metre-to-pixel mapping of a point.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line: open a file in the window, or write the scene, the graphs or the table of
 // positions without a window. Pure: no window, no message box, French texts for the terminal.

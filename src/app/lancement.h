@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every run of the program sets up once its application object exists: its names, the
 // French locale and Qt's French texts whatever the system's settings, its font and its icon.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The driver: normalise, check, then repeat the reduction steps until one number is left.
 
 #include "calc/calcul.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator's expression engine. It rewrites the expression text, step after step, until
 // one number is left. Pure code: no widgets, no message boxes; failures are result codes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The function step and the parenthesis step of the reduction.
 
 #include "calc/calcul.h"

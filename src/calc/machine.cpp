@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window: its keys, their layout and look, the background and the keyboard.
 
 #include "calc/machine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator window: keys build an expression text, EXE evaluates it with the engine and
 // shows the result or an error text in the display z1. The memory lives in Module1 and

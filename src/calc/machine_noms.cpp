@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader says of the calculator's keys: their meaning, not their caption (a
 // sign, a superscript or a letter that reads as something else).
 

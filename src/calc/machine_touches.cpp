@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each key of the calculator does to the expression text, and the evaluation.
 
 #include "calc/machine.h"

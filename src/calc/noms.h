@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Function names of the engine and fast tests for them: the steps look for names at every
 // position of the text, so the test must cost next to nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Normal form of the expression text: signs folded, plain numbers freed of their parentheses,
 // operators and function names spaced.
 

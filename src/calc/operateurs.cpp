@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operator step: powers, then divisions, multiplications, subtractions and additions,
 // each chain from left to right.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Syntax checks made once before any reduction, and the token count that steers the driver.
 
 #include "calc/calcul.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The save dialog "Enregistrer les paramètres.": drive, folder and file lists, a name field,
 // ANNULER and ENREGISTRER. Shown modally from the main window's "&Enregistrer".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The configuration file (.P03): 11 records, the signature "BALTOR" then the place, the
 // projectile, the three display options and the five field texts. Pure: bytes in, values

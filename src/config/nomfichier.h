@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The name field of the save dialog: from what the user typed to the full path of the file.
 

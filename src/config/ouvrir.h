@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open dialog "Ouvrir une configuration": drive, folder and file lists, the chosen
 // file's path, ANNULER and OUVRIR. Shown modally from the main window's "&Ouvrir".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a whole file aside and puts it in place only once every byte is written (QSaveFile),
 // so a failure (disk full, file size limit, protected folder) leaves an existing file as it was.

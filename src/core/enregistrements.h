@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Record files: a sequence of 128-byte slots, record n (from 1) at byte (n - 1) * 128, each
 // holding a 16-bit little-endian length and that many bytes of Windows-1252 text (at most

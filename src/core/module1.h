@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared variables of the whole program. Every window reads and writes them directly; all of
 // them live on the user-interface thread, so no locking is needed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number texts as the pupil sees them: French decimal comma whatever the system locale,
 // and a reader that accepts a comma or a point (files written on other systems).

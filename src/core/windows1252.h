@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows-1252, the 8-bit text of the record files and of RTF files written on Windows.
 // The five bytes Windows leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exercise description files (".E03" and the getting-started "BALTOR.PEM"): record files of
 // eleven texts, read without any window so the catalogue, the menu actions and the tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercise window's own pictures: the difficulty mark (lit or unlit) and the heading.
 

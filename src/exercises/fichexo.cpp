@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window: its controls, the catalogue lists and the preview.
 
 #include "exercises/fichexo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercise window: a catalogue of description files (drive, folder and file lists) with a
 // preview of the selected exercise, and the exercise menu `optionexo` that the main window

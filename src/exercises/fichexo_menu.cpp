@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise menu: getting started, opening an exercise and its correction, closing it.
 
 #include "exercises/fichexo.h"

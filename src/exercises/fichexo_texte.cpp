@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise text area: save it as RTF, reload a saved text, print it.
 
 #include "exercises/fichexo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exports of the command line: the main window is built without being shown, the set-up is
 // loaded and the flight run by the window's own handlers, then the scene, the graphs or the

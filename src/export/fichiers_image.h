@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes the page of the graphs to a file whose kind follows the extension. The file is written
 // aside and replaces the old one only when complete, so a failure leaves an existing file intact.

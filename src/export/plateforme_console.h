@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop seam for runs without a window: messages go to the standard error stream, the
 // clipboard keeps the image it is given, sounds are silent and no dialog ever opens.

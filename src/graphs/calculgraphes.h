@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole free flight sampled from the initial conditions, and one scale per axis.
 // Positions are in the graphs' own frame: origin (20, 225), axes 200 units long, y downwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graphs x(t), y(t) and y(x) of the whole flight, side by side, each one copied or printed
 // on its own, or the three printed on one page. Shown modally from the main window.

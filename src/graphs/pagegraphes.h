@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed page of the graphs, painted on any device (printer, PDF, image) so that its
 // layout can be checked without a printer.

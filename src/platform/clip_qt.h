@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The impact sound on the desktop. Each sound file is loaded once into its own QSoundEffect and
 // kept: a projectile change only switches to another loaded clip. Loading a source again at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help viewer: a set of HTML pages shipped beside the program (the help, the course),
 // with a contents tree built from the pages' headings, links between pages, back and forward,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one seam between Baltor and the desktop. The program uses the Qt implementation;
 // the tests install a recorder that answers scripted choices and keeps what was asked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A recording platform for tests: it answers message boxes and dialogs from scripted
 // queues and keeps everything it was asked to do.

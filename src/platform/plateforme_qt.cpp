@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/plateforme_qt.h"
 
 #include "platform/clip_qt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts (context menus of text fields, standard buttons, print and file dialogs) in
 // French, from the translations installed with Qt.

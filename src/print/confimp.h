@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print options window: layout options, number of copies, printer. Opened by the main
 // window's print command with the scene already flattened; its unload step restores the

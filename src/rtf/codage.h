@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 8-bit text of RTF files: Windows code pages, font charsets and the Symbol font.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puts the paragraphs the reader finds into a QTextDocument. Table rows are kept until
 // they are complete, so a table is built from checked row data, whatever order of

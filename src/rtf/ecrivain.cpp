@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF writer: Windows-1252 header, font and colour tables, then the body with only
 // the format changes between runs, lists in WordPad's \pn form.
 

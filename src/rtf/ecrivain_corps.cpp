@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF writer, document structure: header, frames, tables, paragraphs, lists, pictures.
 
 #include "rtf/ecrivain.h"

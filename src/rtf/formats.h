@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Character and paragraph properties as RTF states them, and their Qt equivalents.
 // The reader and the writer share these conversions, so units agree both ways:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures of RTF files: PNG and JPEG are shown; other kinds (WMF, EMF, DIB) cannot be
 // decoded by Qt, so they get a placeholder and keep their bytes for the writer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The RTF reader: one pass over the tokens with an explicit stack of group states
 // (no recursion; groups deeper than kProfondeurMax are skipped whole).

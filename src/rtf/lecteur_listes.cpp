@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures and lists of the reader: \pict data, Word's list table, WordPad's \pn.
 
 #include "rtf/lecteur.h"

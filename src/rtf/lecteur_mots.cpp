@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Control words of the reader, dispatched by the destination of the current group.
 
 #include "rtf/lecteur.h"

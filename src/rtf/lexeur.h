@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits RTF bytes into tokens in one forward pass. Works on the raw bytes so that
 // \binN counts bytes of the file, never decoded characters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rich text files of the exercise text area: RTF read into a QTextDocument and written
 // back from one, in the form WordPad and LibreOffice read.

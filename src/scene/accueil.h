@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The welcome text of the exercise text area, shown when no exercise is open.
 

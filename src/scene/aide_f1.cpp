@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/aide_f1.h"
 
 #include "platform/navigateur_aide.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // F1 opens the help from any window of the program, at the page about that window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the scene, the parameter panel, the animation and chronophotography
 // controls, the exercise text area, the command row and the help line. Its methods are

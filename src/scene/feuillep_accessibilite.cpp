@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader says of each control of the main window: a name saying what the control
 // holds or does, and the help line's sentence as its description.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation: the timer's tick applies what the simulation core computed; the buttons
 // start, pause and reset it.
 

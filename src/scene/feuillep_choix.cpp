@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choice of the place and of the projectile.
 
 #include "scene/feuillep.h"

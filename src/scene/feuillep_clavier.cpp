@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window from the keyboard: the Tab chain in reading order, a visible focus mark,
 // leaving a field, the help line following the focus, and pasted text filtered like typed keys.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command row, the panel toggles, the help line, the size rule and the quit guard.
 
 #include "scene/feuillep.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Exercices" button: pops up the exercise window's menu just below itself.
 
 #include "scene/feuillep.h"

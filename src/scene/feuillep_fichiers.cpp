@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "&Enregistrer" and "&Ouvrir": the configuration windows, once they have been handed over.
 
 #include "scene/feuillep.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's context menu: measurements drawn over the chronophotography, the table of
 // positions and the saving of the scene's image. The drawing and the window live in
 // src/analyse; here the main window hands them its state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a projector: when the window is larger than its 800 x 600 design (maximised, or full
 // screen with F11), the whole content is magnified uniformly to fill it, centred. F11 or
 // Escape leave full screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's frame, the display options and the flattening of the scene for output.
 
 #include "scene/feuillep.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing the initial conditions: key filters, validation when a field is left, and the
 // drag of the projectile on the scene.
 

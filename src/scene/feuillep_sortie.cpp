@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Output of the scene (print, copy) and the help and course commands.
 
 #include "scene/feuillep.h"

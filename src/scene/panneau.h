@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed captions of the parameter panel, drawn once into its persistent image.
 

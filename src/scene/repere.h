@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coordinate frame of the scene: one graduation or grid step per metre.
 

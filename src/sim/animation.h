@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One tick of the animation, as pure code: it advances the date, moves the two pictures and
 // says, in order, what the window must do (sound, stop the timer, photograph, beep …).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scene's fixed scale: 36 pixels per metre both ways, the frame's origin at pixel (30, 436),
 // y upwards. Pictures are placed by their top-left corner, 16 pixels up and left of the point.

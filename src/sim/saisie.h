@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Entry of the initial conditions: which keys each field accepts, and how a value is
 // clamped and rewritten when the field is left.

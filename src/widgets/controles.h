@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Creating the controls of a window: each gets its name (the one scripts and tests find it by)
 // and its place at once.

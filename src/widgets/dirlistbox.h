@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder list: the open folder's ancestors from the root down, then its sub-folders.
 // As in the classic control, ListIndex -1 is the open folder itself, -2 its parent and so

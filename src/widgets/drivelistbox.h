@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drive list: the mounted volumes a pupil can save to (the root, the home folder,
 // removable media), in a drop-down list. `Drive` is the root folder of the chosen volume.

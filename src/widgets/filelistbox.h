@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file list: the files of one folder that match a pattern ("*.P03", or several separated
 // by ";"), whatever the letter case of their names. ListIndex is the highlighted row (-1

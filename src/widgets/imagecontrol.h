@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A windowless picture placed by left/top (scene units) inside a PictureBox, as a projectile
 // or its shadow on the scene. The PictureBox paints it and hands it the mouse.

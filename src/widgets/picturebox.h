@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture box that keeps what is drawn on it: a background picture, a drawing layer on top,
 // and windowless pictures (ImageControl) above both. Drawing persists between repaints; the

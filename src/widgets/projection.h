@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shows a widget of fixed design size scaled uniformly to fill a larger area, centred: the
 // whole window magnified on a projector. The widget keeps its own coordinates, so the mouse,

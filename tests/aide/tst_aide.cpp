@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help and the course: every page reachable from the contents, no broken link or picture,
 // search, the commands of the main window and F1.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worked numbers of the course and of the help are those the program computes: each is
 // recomputed here with the simulation core (or the calculator) and looked for in the page.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the table and the scene's image: the formats, and a failing write that leaves the
 // file already there as it was.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's context menu, what it draws on the scene, the table window and the saving of
 // the scene's image, driven through the main window's handlers.
 

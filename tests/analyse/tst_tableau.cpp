@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of positions, its summary, vectors and texts, against the closed forms of the
 // uniformly accelerated motion and against the photographs the animation takes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: draws the measurements over a chronophotography and saves a picture of the main
 // window, or of the table window, to look at them by eye.
 //   voir_mesures <terre|lune|mars|tableau> <fichier.png> [v0 angle y0 chrono]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file given on the command line opens in the window as its own command opens it.
 
 #include "app/ouverture.h"

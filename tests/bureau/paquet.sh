@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build folder and checks what it holds: the program
 # (stripped), its data, the desktop integration, the manual page, the licence and the declared
 # dependencies. Skipped (status 77) without dpkg-deb.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry, the file types and the software-centre description validate with the
 # desktop's own tools. Skipped (status 77) on a machine without them.
 set -u

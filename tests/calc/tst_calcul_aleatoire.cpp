@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of generated expressions, with a fixed seed: typed garbage must always end with a
 // code and never crash or hang; well-formed chains must give the value that an independent
 // evaluation (on a list of numbers, same precedence rules) gives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading the main window's set-up, and the open and save dialogs.
 
 #include "config/configuration.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: shows the save or open dialog over the main window and saves a picture of the
 // screen, to look at them by eye. voir_dialogues <enregistrer|ouvrir|patience> <fichier.png>
 // [folder to start in]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files written aside: a disk that refuses part-way, or a folder that does not exist, leaves the
 // old file exactly as it was and no temporary file behind.
 

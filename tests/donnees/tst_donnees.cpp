@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data files beside the program: the scene relies on their sizes, on each projectile
 // resting on row 26 of its picture, on a calm corner for the date, and on playable clips.
 #include <QtTest>

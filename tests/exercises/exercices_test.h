@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the exercise window tests: description, statement and configuration files
 // written with the program's own writers into a temporary folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise description reader: records from bytes, short and damaged files, the preview's
 // figures (correction, difficulty marks, notions, title).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercises delivered beside the program: each one opens without a message, its set-up
 // loads, its statement and correction are not empty; together they cover the three places
 // and every level of difficulty; and the committed files are those the sources give.

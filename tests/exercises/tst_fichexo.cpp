@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window: preview, opening an exercise, its correction, the getting-started
 // activity, closing, the unsaved-text guard and the menu, driven through their handlers.
 

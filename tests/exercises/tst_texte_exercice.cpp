@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise text area: saving it as RTF, reloading a saved text and printing it, with
 // the dialogs and messages answered by the recording platform.
 

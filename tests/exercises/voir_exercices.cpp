@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: saves pictures of the exercise window and of the main window with an exercise
 // open, to look at them by eye. voir_exercices <dossier de sortie> [numéro de l'exercice]
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line run as a teacher's script runs it: a separate process, no display.
 
 #include "analyse/mesures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays the inputs on which a fuzz target once found a crash, a sanitizer report or a wrong
 // result (tests/data/fuzz/TARGET/), and the seed corpora (fuzz/corpus/TARGET/, and the exercises
 // delivered in data/ for the description reader), through the checks the targets make.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the graph window for a given throw, to look at it under Xvfb, or prints the three
 // graphs to a PDF file through the recording platform to look at the page.
 //   voir_graphes <g> <v0> <angle> <x0> <y0> [title]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks of what a screen reader reads from a window, through QAccessible as assistive tools
 // see it. Header only: any test of any window includes it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's impact sound: a projectile change switches between clips loaded once, so a
 // lesson of a thousand changes loads the four sound files four times, not a thousand.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads back what the program printed into a PDF file: its pages and, on each, where images
 // were drawn (printer pixels of the printable area, as the painter placed them).

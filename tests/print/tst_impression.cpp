@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing and copying the scene from the main window, through the recording platform.
 
 #include "lecturepdf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the scene image lands on the page.
 
 #include "print/miseenpage.h"

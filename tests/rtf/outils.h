@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the RTF tests: a normalised dump of a document, to compare documents
 // by text and formats, and the files of the test corpus.

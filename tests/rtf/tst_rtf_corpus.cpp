@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real RTF files from other programs and limit cases: each one loads, reads as its
 // author saw it, and survives a write and a second read.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writer: header and tables, character escapes, and documents that come back
 // unchanged through the reader.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs on which the fuzzer once found a crash, a hang or a sanitizer report: the
 // reader and the writer must now take each one in their stride.
 

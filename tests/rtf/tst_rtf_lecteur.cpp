@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader on small RTF texts: characters, code pages, destinations, formats, lists,
 // tables and pictures.
 

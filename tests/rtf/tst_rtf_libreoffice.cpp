@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the writer produces opens in LibreOffice with the same text: every corpus file
 // is read, written, converted to plain text by soffice and compared with our text.
 

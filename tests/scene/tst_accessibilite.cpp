@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in every window, the calculator's options from the keyboard, and
 // Qt's own texts in French.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window from the keyboard, and the sequences of actions that once went wrong: a
 // field left by Tab, by another window or by its own menu; the interval read by a running
 // recording; pasted text; a drag that starts on the sky.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's editing, chronophotography, help line, panels, welcome text and quit guard.
 
 #include "core/module1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the projectile's picture goes when the fields hold extreme texts: a flight reads the
 // fields live, so whatever they hold must give a place that pixel arithmetic can handle, and the
 // initial position always lies inside the scene.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window magnified on a large screen: the content fills the window, the mouse, the
 // drag of the projectile and the keyboard work as at design size, and it comes back intact.
 

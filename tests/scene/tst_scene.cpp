@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's scene and animation, driven through its handlers.
 
 #include "core/module1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: shows the main window in a given state and saves a picture of it, to look at
 // the window by eye. voir_fenetre <depart|saisie|chrono|lune> <fichier.png>
 

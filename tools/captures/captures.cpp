@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's windows offscreen into the pictures of the help, and the course's
 // figures from the motion law, so both follow the program when it changes.
 //   captures-aide <data folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's icon: a chronophotography of a ball on its parabola over a blue-green
 // disc, drawn on a 128-unit canvas at any size (the window's icon and the desktop's sizes).
 #include "donnees.h"

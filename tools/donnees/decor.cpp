@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces of scenery placed on the landscapes: clouds, trees, the Earth in the Moon's sky,
 // rocks lying on the ground and craters.
 #include "donnees.h"

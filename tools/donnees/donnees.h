@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers of the data generators: reproducible randomness, smooth noise for textures,
 // colour mixing and saving. Every picture is drawn from fixed seeds, so running the generator
 // twice gives the same files and regenerating does not churn the repository.

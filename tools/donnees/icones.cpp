@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The icons of the main window's picture buttons. One style for the whole set: light from the
 // upper left, a gradient in each colour with a darker outline of the same hue, and a soft drop
 // shadow below right. The animation and recording controls sit on the same glossy button.

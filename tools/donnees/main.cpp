@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // genere-donnees DOSSIER [ICONES]: draws the pictures and synthesises the sounds of the program
 // into DOSSIER (the data/ folder of the sources), and the desktop's icons into ICONES
 // (dist/icones). Runs without a display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three place pictures behind the scene (410 x 460). The scene draws its frame in white
 // over them and writes the date in the top-right corner, so the skies stay deep enough for
 // white to show, the corner stays plain and the landscape keeps low. Objects rest on row 446.

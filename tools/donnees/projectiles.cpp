@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five projectile pictures and their shadows, 32 x 32 with transparency. The scene puts a
 // picture's top-left corner 16 pixels up and left of the projectile's point and its top at 420
 // on the ground, so each object is centred on column 16 and rests on row 26 (scene row 446).

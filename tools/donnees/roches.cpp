@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shading shared by the projectiles and the landscapes, and the rocks both of them show.
 #include "donnees.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four impact sounds: 16-bit PCM mono at 22050 Hz, written byte by byte. Each is a short
 // synthesised hit with a clean attack (2 ms fade-in, no click) and an exponential decay,
 // normalised to a peak of -3 dBFS.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figures an exercise quotes, computed from its set-up with the simulator's own motion law
 // and tick, so that the statement and the correction agree with what the program shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds the files of one exercise from its source: the description (.E03, or BALTOR.PEM),
 // the statement and the correction in RTF, and the configurations (.P03) they name.

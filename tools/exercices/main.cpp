@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // genere-exercices genere <sources> <data>      checks the sources and writes their files
 // genere-exercices verifie <sources>            checks every figure of every source
 // genere-exercices calcule "<changes>" <names>  prints figures for a set-up (to write a text)

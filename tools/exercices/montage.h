@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One experiment set-up of an exercise, as the configuration file keeps it: the list indexes,
 // the three display options and the five field texts exactly as the fields show them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An exercise as a teacher writes it: a header of "key: value" lines (title, level, notions,
 // set-ups, checked figures) followed by the statement and the correction in simple HTML.
