@@ -77,13 +77,7 @@ void enregistrer::Form_Load()
 
 void enregistrer::Drive1_Change()
 {
-    if (retourLecteur_)
-        return;
-    Dir1->setPath(Drive1->Drive());  // an unready drive: the list stays where it was
-    retourLecteur_ = true;
-    Drive1->setDrive(Dir1->Path());
-    retourLecteur_ = false;
-    File1->setPath(Dir1->Path());
+    suitLecteur(*Drive1, *Dir1, *File1);
 }
 
 void enregistrer::Dir1_Change()

@@ -40,5 +40,4 @@ public Q_SLOTS:
 
 private:
     feuilleP& feuille_;
-    bool retourLecteur_ = false;
 };

@@ -88,13 +88,7 @@ void ouvrir::Form_Load()
 
 void ouvrir::Drive1_Change()
 {
-    if (retourLecteur_)
-        return;
-    Dir1->setPath(Drive1->Drive());  // an unready drive: the list stays where it was
-    retourLecteur_ = true;
-    Drive1->setDrive(Dir1->Path());
-    retourLecteur_ = false;
-    File1->setPath(Dir1->Path());
+    suitLecteur(*Drive1, *Dir1, *File1);
 }
 
 void ouvrir::Dir1_Change()

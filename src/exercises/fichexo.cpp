@@ -195,10 +195,7 @@ void Fichexo::Form_Activate()
 
 void Fichexo::Drive1_Change()
 {
-    // An unreadable drive leaves the folder list where it was; the drive list follows it back.
-    Dir1->setPath(Drive1->Drive());
-    Drive1->setDrive(Dir1->Path());
-    File1->setPath(Dir1->Path());
+    suitLecteur(*Drive1, *Dir1, *File1);
 }
 
 void Fichexo::Dir1_Change()

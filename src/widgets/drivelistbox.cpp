@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/drivelistbox.h"
 
+#include "widgets/dirlistbox.h"
+#include "widgets/filelistbox.h"
+
 #include <QDir>
+#include <QSignalBlocker>
 #include <QStorageInfo>
 
 namespace {
@@ -88,4 +92,14 @@ void DriveListBox::refresh()
     addItems(noms);
     remplit_ = false;
     setDrive(avant.isEmpty() ? QDir::currentPath() : avant);
+}
+
+void suitLecteur(DriveListBox& lecteur, DirListBox& dossiers, FileListBox& fichiers)
+{
+    dossiers.setPath(lecteur.Drive());
+    {
+        const QSignalBlocker retour(&lecteur);
+        lecteur.setDrive(dossiers.Path());
+    }
+    fichiers.setPath(dossiers.Path());
 }

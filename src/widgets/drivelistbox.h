@@ -6,6 +6,9 @@
 #include <QComboBox>
 #include <QStringList>
 
+class DirListBox;
+class FileListBox;
+
 class DriveListBox : public QComboBox {
     Q_OBJECT
 public:
@@ -28,3 +31,8 @@ private:
     QStringList racines_;
     bool remplit_ = false;
 };
+
+// What the three lists of a file dialog do when the drive list changes: the folder list goes to
+// the drive's root; a drive that is not ready leaves it where it was and the drive list follows it
+// back (without announcing that move); the file list shows the folder.
+void suitLecteur(DriveListBox& lecteur, DirListBox& dossiers, FileListBox& fichiers);
