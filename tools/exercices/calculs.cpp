@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculs.h"
 
+#include "analyse/dessin.h"
+#include "analyse/tableau.h"
 #include "core/nombres.h"
 #include "sim/animation.h"
 #include "sim/echelle.h"
@@ -27,12 +29,6 @@ Donnees donnees(const Montage& m)
     return {gDuLieu(m.lieu), float(Module1::lisNombre(m.x0)), float(Module1::lisNombre(m.y0)), v.vx, v.vy};
 }
 
-// Date at which the free flight comes back to y = 0.
-double dureeVol(const Donnees& d)
-{
-    return (double(d.vy) + std::sqrt(double(d.vy) * d.vy + 2.0 * d.g * d.y0)) / d.g;
-}
-
 double vyA(const Donnees& d, double t) { return double(d.vy) - double(d.g) * t; }
 double vA(const Donnees& d, double t) { return std::hypot(double(d.vx), vyA(d, t)); }
 
@@ -46,6 +42,9 @@ Deroulement deroule(const Montage& m)
     etat.vx = d.vx;
     etat.vy = d.vy;
     sim::EtatAnimation anim;
+    // The camera button, pressed with the flight at date 0: the first photograph at date 0.
+    anim.chronoActif = m.enregistre ? 1 : 0;
+    anim.prochainePhoto = 0.0f;
     sim::Placement place;
     place.gauche = sim::gaucheDe(d.x0);
     place.haut = sim::hautDe(d.y0);
@@ -67,9 +66,15 @@ Deroulement deroule(const Montage& m)
             tRebond = anim.tRebond;
             res.impacts.append({anim.tRebond, anim.xRebond, anim.vyRebond});
         }
-        if (tick.actions.contains(sim::Action::FinDuMouvement)) {
-            if (m.projectile == int(sim::Projectile::Ballon))
-                res.impacts.append({anim.tRebond, anim.xRebond, anim.vyRebond});
+        const bool fin = tick.actions.contains(sim::Action::FinDuMouvement);
+        if (fin && m.projectile == int(sim::Projectile::Ballon))
+            res.impacts.append({anim.tRebond, anim.xRebond, anim.vyRebond});
+        // A balloon that has just touched the ground starts its first arc at the next tick.
+        const int arc = int(res.impacts.size()) + (etat.rebondActif == 1 || (fin && m.projectile != int(sim::Projectile::Ballon)) ? 1 : 0);
+        if (tick.actions.contains(sim::Action::Photo))
+            res.photos.append({float(Module1::lisNombre(tick.affichage.date.mid(10))), sim::xDe(place.gauche),
+                               sim::yDe(place.haut), arc});
+        if (fin) {
             res.fin = true;
             res.xAffiche = float(Module1::lisNombre(tick.affichage.x.mid(4)));
             res.tAffiche = float(Module1::lisNombre(tick.affichage.date.mid(10)));
@@ -83,17 +88,78 @@ Deroulement deroule(const Montage& m)
     return res;
 }
 
+namespace {
+
+analyse::Conditions conditions(const Montage& m)
+{
+    const Donnees d = donnees(m);
+    analyse::Conditions c;
+    c.x0 = d.x0;
+    c.y0 = d.y0;
+    c.vx = d.vx;
+    c.vy = d.vy;
+    c.g = d.g;
+    c.intervalleMs = Module1::lisNombre(m.chrono);
+    c.rebondit = m.projectile == int(sim::Projectile::Ballon);
+    return c;
+}
+
+// The number of a text the program shows ("portée = 9,50 m" gives 9.5).
+double nombreDuTexte(const QString& texte)
+{
+    static const QRegularExpression nombre(QStringLiteral("-?\\d+(,\\d+)?"));
+    return Module1::lisNombre(nombre.match(texte).captured());
+}
+
+std::optional<double> photo(const Deroulement& r, const QString& n, int k)
+{
+    if (n == QLatin1String("hphoto")) {
+        std::optional<double> haut;
+        for (const Photo& p : r.photos)
+            if (p.arc == k)
+                haut = std::max(haut.value_or(p.y), double(p.y));
+        return haut;
+    }
+    if (k < 0 || k >= r.photos.size())
+        return std::nullopt;
+    const Photo& p = r.photos.at(k);
+    return n == QLatin1String("tphoto") ? p.t : n == QLatin1String("xphoto") ? p.x : p.y;
+}
+
+std::optional<double> outil(const Montage& m, const QString& n, double arg)
+{
+    const analyse::Conditions c = conditions(m);
+    if (n == QLatin1String("marques.portee"))
+        return nombreDuTexte(analyse::texteChute(analyse::resume(c)));
+    if (n == QLatin1String("marques.hmax"))
+        return nombreDuTexte(analyse::texteSommet(analyse::resume(c)));
+    static const QStringList colonnes = {QStringLiteral("t"),  QStringLiteral("x"),  QStringLiteral("y"),
+                                         QStringLiteral("vx"), QStringLiteral("vy"), QStringLiteral("v")};
+    const qsizetype colonne = colonnes.indexOf(n.mid(8));
+    const QVector<analyse::Ligne> lignes = analyse::lignes(c);
+    const int rang = int(arg);
+    if (!n.startsWith(QLatin1String("tableau.")) || colonne < 0 || rang < 0 || rang >= lignes.size())
+        return std::nullopt;
+    // The cell as the table writes it.
+    return Module1::lisNombre(analyse::cellules(lignes.at(rang)).at(colonne + 1));
+}
+
+}  // namespace
+
 std::optional<double> grandeur(const Montage& m, const QString& nom, QString* erreur)
 {
     const Donnees d = donnees(m);
-    static const QRegularExpression appel(QStringLiteral("^(\\w+)\\(([^)]*)\\)$"));
+    static const QRegularExpression appel(QStringLiteral("^([\\w.]+)\\(([^)]*)\\)$"));
     const QRegularExpressionMatch f = appel.match(nom.trimmed());
     const QString n = f.hasMatch() ? f.captured(1) : nom.trimmed();
     const double arg = f.hasMatch() ? Module1::lisNombre(f.captured(2)) : 0.0;
     const double masse = masseDuProjectile(m.projectile);
-    const double T = dureeVol(d);
+    const analyse::Resume vol = analyse::resume(conditions(m));
 
-    if (!f.hasMatch()) {
+    if (n.startsWith(QLatin1String("marques.")) || n.startsWith(QLatin1String("tableau."))) {
+        if (const auto v = outil(m, n, arg))
+            return v;
+    } else if (!f.hasMatch()) {
         if (n == QLatin1String("g"))
             return d.g;
         if (n == QLatin1String("vx"))
@@ -103,25 +169,27 @@ std::optional<double> grandeur(const Montage& m, const QString& nom, QString* er
         if (n == QLatin1String("m"))
             return masse;
         if (n == QLatin1String("duree"))
-            return T;
+            return vol.duree;
         if (n == QLatin1String("xsol"))
-            return d.x0 + d.vx * T;
+            return vol.xChute;
         if (n == QLatin1String("portee"))
-            return d.vx * T;
+            return vol.portee;
         if (n == QLatin1String("tsommet"))
-            return d.vy > 0 ? d.vy / d.g : 0.0;
+            return vol.dateSommet;
         if (n == QLatin1String("hmax"))
-            return d.vy > 0 ? d.y0 + double(d.vy) * d.vy / (2.0 * d.g) : d.y0;
+            return vol.hauteurMax;
         if (n == QLatin1String("xsommet"))
-            return d.x0 + (d.vy > 0 ? double(d.vx) * d.vy / d.g : 0.0);
+            return vol.xSommet;
         if (n == QLatin1String("vsol"))
-            return vA(d, T);
+            return vol.vitesseImpact;
         if (n == QLatin1String("xaffiche"))
             return deroule(m).xAffiche;
         if (n == QLatin1String("taffiche"))
             return deroule(m).tAffiche;
         if (n == QLatin1String("nrebonds"))
             return deroule(m).impacts.size();
+        if (n == QLatin1String("photos"))
+            return deroule(m).photos.size();
     } else {
         const double y = double(d.y0) + double(d.vy) * arg - 0.5 * d.g * arg * arg;
         if (n == QLatin1String("x"))
@@ -139,6 +207,14 @@ std::optional<double> grandeur(const Montage& m, const QString& nom, QString* er
         if (n == QLatin1String("em"))
             return 0.5 * masse * vA(d, arg) * vA(d, arg) + masse * d.g * y;
         const int k = int(arg);
+        if (n == QLatin1String("tphoto") || n == QLatin1String("xphoto") || n == QLatin1String("yphoto")
+            || n == QLatin1String("hphoto")) {
+            if (const auto v = photo(deroule(m), n, k))
+                return v;
+            if (erreur)
+                *erreur = QStringLiteral("pas de photographie %1 (%2)").arg(k).arg(nom);
+            return std::nullopt;
+        }
         if (n == QLatin1String("vrebond") || n == QLatin1String("hrebond") || n == QLatin1String("trebond")
             || n == QLatin1String("xrebond")) {
             const QList<Impact> impacts = deroule(m).impacts;

@@ -12,6 +12,14 @@
 
 namespace exercices {
 
+// One photograph of the chronophotography, as the scene paints it.
+struct Photo {
+    float t;   // date shown in that tick, s
+    float x;   // position of the picture, m
+    float y;
+    int arc;   // 0 before the first contact with the ground, k after the k-th
+};
+
 // One impact of a bouncing balloon, as the bounce step records it.
 struct Impact {
     float t;    // date of the impact, s
@@ -27,13 +35,22 @@ struct Deroulement {
     float tAffiche = 0;        // date shown in that tick
     float hautMin = 420;       // highest point reached by the picture (smallest top)
     QList<Impact> impacts;     // balloon: every impact after the first landing
+    QList<Photo> photos;       // when recording: every photograph, the last one at the stop
 };
 
+// The ticks the scene runs from date 0 until the motion ends, started by the camera button when
+// the set-up says the pupil records (the dates then fall back onto each photograph's date), by
+// the start button otherwise.
 Deroulement deroule(const Montage& m);
 
-// The value of a named quantity: g, vx, vy, duree, xsol, portee, hmax, tsommet, xsommet, vsol,
-// xaffiche, taffiche, m, x(t), y(t), vy(t), v(t), ec(t), ep(t), em(t), vrebond(k), hrebond(k),
-// trebond(k), nrebonds. nullopt with a French message for an unknown name.
+// The value of a named quantity. Exact values of the motion law (as the summary of the table of
+// positions computes them): g, vx, vy, m, duree, xsol, portee, hmax, tsommet, xsommet, vsol,
+// x(t), y(t), vy(t), v(t), ec(t), ep(t), em(t). What the scene shows with the set-up's procedure:
+// xaffiche, taffiche (the stop), nrebonds, vrebond(k), hrebond(k), trebond(k), xrebond(k),
+// photos, tphoto(n), xphoto(n), yphoto(n) (n from 0), hphoto(k) (highest photograph of arc k).
+// What a tool shows: marques.portee, marques.hmax (the marks "Sommet et point de chute"),
+// tableau.t(n), tableau.x(n), tableau.y(n), tableau.vx(n), tableau.vy(n), tableau.v(n).
+// nullopt with a French message for an unknown name.
 std::optional<double> grandeur(const Montage& m, const QString& nom, QString* erreur = nullptr);
 
 // What is wrong with a set-up: a field the program would rewrite (clamped or reformatted),

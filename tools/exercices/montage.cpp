@@ -30,6 +30,10 @@ bool Montage::regle(const QString& cle, const QString& valeur)
                              v);
         return projectile >= 0;
     }
+    if (cle == QLatin1String("procedure")) {
+        enregistre = v == QLatin1String("chronophotographie");
+        return enregistre || v == QLatin1String("animation");
+    }
     if (cle == QLatin1String("options")) {
         repere = dates = grille = 0;
         for (const QString& o : v.split(QLatin1Char(','), Qt::SkipEmptyParts)) {

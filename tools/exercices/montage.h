@@ -18,9 +18,12 @@ struct Montage {
     QString v0 = QStringLiteral("14,0");
     QString angle = QStringLiteral("85,0");
     QString chrono = QStringLiteral("150");
+    // What the pupil does, not kept in the configuration file: true when the flight is run by
+    // the camera button (photographs from date 0), false when by the start button.
+    bool enregistre = false;
 
-    // Sets one value from its source key ("lieu", "x0", "options" …); false for an unknown
-    // key or value.
+    // Sets one value from its source key ("lieu", "x0", "options", "procedure" …); false for an
+    // unknown key or value.
     bool regle(const QString& cle, const QString& valeur);
 };
 

@@ -29,6 +29,7 @@ std::optional<SourceExercice> lisSource(const QString& texte, QString* erreur)
     SourceExercice s;
     Montage correction;
     bool avecCorrection = false;
+    bool procedure = false;
     QStringList changementsCorrection;  // applied once the whole statement set-up is known
     enum { Entete, Enonce, Correction } partie = Entete;
     const QStringList lignes = texte.split(QLatin1Char('\n'));
@@ -75,7 +76,16 @@ std::optional<SourceExercice> lisSource(const QString& texte, QString* erreur)
             s.difficulte = valeur;
         else if (cle == QLatin1String("notions"))
             s.notions << valeur;
-        else if (cle == QLatin1String("enonce.montage"))
+        else if (cle == QLatin1String("outils")) {
+            static const QStringList connus = {QStringLiteral("marques"), QStringLiteral("tableau"),
+                                               QStringLiteral("vecteurs"), QStringLiteral("deltav"),
+                                               QStringLiteral("graphes")};
+            for (const QString& o : valeur.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                if (!connus.contains(o.trimmed()))
+                    return echec(i + 1, QStringLiteral("outil inconnu : %1").arg(o.trimmed()));
+                s.outils << o.trimmed();
+            }
+        } else if (cle == QLatin1String("enonce.montage"))
             s.montageEnonce = valeur != QLatin1String("non");
         else if (cle == QLatin1String("correction.montage"))
             avecCorrection = valeur == QLatin1String("oui");
@@ -91,6 +101,8 @@ std::optional<SourceExercice> lisSource(const QString& texte, QString* erreur)
             s.controles << c;
         } else if (!s.enonce.regle(cle, valeur)) {
             return echec(i + 1, QStringLiteral("clé ou valeur inconnue : %1").arg(cle));
+        } else if (cle == QLatin1String("procedure")) {
+            procedure = true;
         }
     }
     if (avecCorrection) {
@@ -108,6 +120,8 @@ std::optional<SourceExercice> lisSource(const QString& texte, QString* erreur)
         return echec(1, QStringLiteral("« fichier » et « titre » sont obligatoires"));
     if (s.htmlEnonce.isEmpty())
         return echec(lignes.size(), QStringLiteral("énoncé vide"));
+    if (!procedure)
+        return echec(1, QStringLiteral("« procedure: chronophotographie » ou « procedure: animation » attendu"));
     if (s.notions.size() > 4)
         return echec(1, QStringLiteral("quatre lignes de notions au plus"));
     return s;
@@ -139,6 +153,9 @@ QString verifie(const SourceExercice& s, const Controle& c)
     const std::optional<Montage> m = avecChangements(c.correction ? *s.correction : s.enonce, c.expression, &nom);
     if (!m)
         return QStringLiteral("%1: changement inconnu dans %2").arg(c.ligne).arg(c.expression);
+    const qsizetype point = nom.indexOf(QLatin1Char('.'));
+    if (point > 0 && !s.outils.contains(nom.left(point)))
+        return QStringLiteral("%1: %2 demande « outils: %3 »").arg(c.ligne).arg(nom, nom.left(point));
     QString erreur;
     const std::optional<double> calcule = grandeur(*m, nom, &erreur);
     if (!calcule)

@@ -9,6 +9,10 @@
 //   classe: Seconde           kept in the description, not shown
 //   difficulte: 1             0 to 3 marks ("1.5" lights two)
 //   notions: Portée           up to four lines, shown one under the other
+//   procedure: chronophotographie   how the pupil runs the flight: "chronophotographie" (camera
+//                             button, photographs from date 0) or "animation" (start button)
+//   outils: marques, tableau  tools of the scene's context menu the pupil uses (figures named
+//                             "marques.…" or "tableau.…" need theirs listed)
 //   lieu: Terre               statement set-up: lieu, projectile, options, x0, y0, v0, angle, chrono
 //   correction.angle: 45,0    correction set-up: the statement's, with these changes
 //   correction.montage: oui   a correction set-up identical to the statement's
@@ -49,6 +53,7 @@ struct SourceExercice {
     QString htmlEnonce;
     QString htmlCorrection;             // empty: no correction text
     QList<Controle> controles;
+    QStringList outils;                 // "marques", "tableau", "vecteurs", "deltav", "graphes"
 
     bool corrige() const { return !htmlCorrection.isEmpty() || correction.has_value(); }
 };

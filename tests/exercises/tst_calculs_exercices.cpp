@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A figure quoted by an exercise is checked against what the pupil's procedure shows: the
+// same ticks as the scene (recording moves the dates), or the text a tool draws.
+
+#include "exercices/source.h"
+
+#include <QtTest>
+
+class TstCalculsExercices : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void controle_data()
+    {
+        QTest::addColumn<QString>("entete");
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<bool>("accepte");
+        const QString ballon = "procedure: chronophotographie\nprojectile: ballon\nx0: 0,0\ny0: 5,0\nv0: 1,5\n"
+                               "angle: 0,0\nchrono: 50\n";
+        // Recorded, the balloon stops at its fifth contact; run without photographs, at its sixth.
+        QTest::newRow("rebonds enregistres") << ballon << "nrebonds = 5" << true;
+        QTest::newRow("rebonds sans photographies") << ballon << "nrebonds = 6" << false;
+        QTest::newRow("rebonds animation") << ballon << "nrebonds[procedure=animation] = 6" << true;
+        QTest::newRow("premier rebond") << ballon << "vrebond(1) = 7,20" << true;
+        QTest::newRow("premier rebond sans photographies") << ballon << "vrebond(1) = 7,41" << false;
+        QTest::newRow("arret") << ballon << "taffiche = 4,89" << true;
+        QTest::newRow("photographie la plus haute") << ballon << "hphoto(1) = 2,65" << true;
+        QTest::newRow("premiere photographie") << ballon << "tphoto(0) = 0,0" << true;
+        QTest::newRow("deuxieme photographie") << ballon << "tphoto(1) = 0,05" << true;
+        const QString boule = "procedure: chronophotographie\nprojectile: boule\nx0: 0,0\ny0: 5,0\nv0: 7,5\n"
+                              "angle: 35,0\nchrono: 150\n";
+        QTest::newRow("abscisse affichee") << boule << "xaffiche = 9,71" << true;
+        QTest::newRow("abscisse affichee animation") << boule << "xaffiche[procedure=animation] = 9,58" << true;
+        QTest::newRow("marques sans l'outil") << boule << "marques.portee = 9,46" << false;
+        QTest::newRow("marques") << boule + "outils: marques\n" << "marques.portee = 9,46" << true;
+        QTest::newRow("marques arrondi") << boule + "outils: marques\n" << "marques.portee = 9,47" << false;
+        QTest::newRow("tableau") << boule + "outils: tableau\n" << "tableau.t(2) = 0,300" << true;
+        QTest::newRow("tableau ordonnee") << boule + "outils: tableau\n" << "tableau.y(2) = 5,85" << true;
+    }
+    void controle()
+    {
+        QFETCH(QString, entete);
+        QFETCH(QString, controle);
+        QFETCH(bool, accepte);
+        QString erreur;
+        const auto s = exercices::lisSource("titre: t\nfichier: f\n" + entete + "controle: " + controle
+                                                + "\n=== enonce ===\n<p>x</p>\n",
+                                            &erreur);
+        QVERIFY2(s, qPrintable(erreur));
+        const QString message = exercices::verifie(*s, s->controles.first());
+        QVERIFY2(message.isEmpty() == accepte, qPrintable(message));
+    }
+
+    // Every source says how the pupil runs the flight.
+    void sansProcedure()
+    {
+        QString erreur;
+        QVERIFY(!exercices::lisSource("titre: t\nfichier: f\n=== enonce ===\n<p>x</p>\n", &erreur));
+        QVERIFY(erreur.contains("procedure"));
+    }
+};
+
+QTEST_MAIN(TstCalculsExercices)
+#include "tst_calculs_exercices.moc"
