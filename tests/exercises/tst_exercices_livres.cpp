@@ -105,6 +105,15 @@ private Q_SLOTS:
         QCOMPARE(Module1::exerciceCorrige, qint16(0));
     }
 
+    // The course quotes what the program gives.
+    void cours()
+    {
+        QFile f(BALTOR_SOURCES_EXERCICES "/../cours.txt");
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList erreurs = exercices::verifieCours(QString::fromUtf8(f.readAll()), BALTOR_SOURCE_DATA "/cours");
+        QVERIFY2(erreurs.isEmpty(), qPrintable(erreurs.join('\n')));
+    }
+
     // The committed files are exactly what the sources give today.
     void aJour()
     {

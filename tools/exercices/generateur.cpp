@@ -146,6 +146,37 @@ QList<SourceExercice> lisSources(const QString& dossier, QStringList* erreurs)
     return sources;
 }
 
+QStringList verifieCours(const QString& controles, const QString& dossierCours)
+{
+    QStringList erreurs;
+    SourceExercice cours;
+    cours.outils = QStringList{QStringLiteral("marques"), QStringLiteral("tableau")};
+    const QStringList lignes = controles.split(QLatin1Char('\n'));
+    for (int i = 0; i < lignes.size(); ++i) {
+        const QString ligne = lignes.at(i).trimmed();
+        if (ligne.isEmpty() || ligne.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype deuxPoints = ligne.indexOf(QLatin1Char(':'));
+        const QString page = ligne.left(deuxPoints).trimmed();
+        Controle c;
+        c.ligne = i + 1;
+        const qsizetype egal = ligne.lastIndexOf(QLatin1Char('='));
+        c.expression = ligne.mid(deuxPoints + 1, egal - deuxPoints - 1).trimmed();
+        c.valeur = ligne.mid(egal + 1).trimmed();
+        QFile f(QDir(dossierCours).filePath(page));
+        if (deuxPoints < 0 || egal < deuxPoints || !f.open(QIODevice::ReadOnly)) {
+            erreurs << QStringLiteral("%1: page introuvable ou ligne illisible").arg(i + 1);
+            continue;
+        }
+        const QString valeur = c.valeur.startsWith(QLatin1Char('-')) ? c.valeur.mid(1) : c.valeur;
+        if (!QString::fromUtf8(f.readAll()).contains(valeur))
+            erreurs << QStringLiteral("%1: %2 ne cite pas %3").arg(i + 1).arg(page, valeur);
+        if (const QString e = verifie(cours, c); !e.isEmpty())
+            erreurs << page + QStringLiteral(":") + e;
+    }
+    return erreurs;
+}
+
 QMap<QString, QByteArray> fichiersDeTout(const QList<SourceExercice>& sources, QStringList* erreurs)
 {
     QMap<QString, QByteArray> tout;

@@ -34,6 +34,11 @@ namespace exercices {
 // figure it quotes agrees with the simulator. Problems are added to erreurs, one per line.
 QList<SourceExercice> lisSources(const QString& dossier, QStringList* erreurs);
 
+// Checks the figures a course page quotes, listed one a line in `controles` ("page: quantity =
+// value", on the program's start-up set-up): each is what the program gives and stands in its
+// page as written. Problems are returned, one per line.
+QStringList verifieCours(const QString& controles, const QString& dossierCours);
+
 // The files of every source, keyed by their path relative to the program's folder.
 QMap<QString, QByteArray> fichiersDeTout(const QList<SourceExercice>& sources, QStringList* erreurs);
 

@@ -22,6 +22,11 @@ int genere(const QString& sources, const QString& donnees, bool ecrire)
 {
     QStringList erreurs;
     const QMap<QString, QByteArray> fichiers = fichiersDeTout(lisSources(sources, &erreurs), &erreurs);
+    QFile cours(QDir(sources).filePath(QStringLiteral("../cours.txt")));
+    if (cours.open(QIODevice::ReadOnly))
+        erreurs << verifieCours(QString::fromUtf8(cours.readAll()),
+                                QDir(donnees.isEmpty() ? sources + QStringLiteral("/../../../data") : donnees)
+                                    .filePath(QStringLiteral("cours")));
     for (const QString& e : erreurs)
         sortie << e << "\n";
     if (!erreurs.isEmpty())
