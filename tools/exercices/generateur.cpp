@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generateur.h"
 
+#include "typographie.h"
+
 #include "core/enregistrements.h"
 #include "rtf/rtf.h"
 
@@ -74,7 +76,8 @@ QMap<QString, QByteArray> fichiersDe(const SourceExercice& s, QString* erreur)
 
     const QString enonce = s.fichier + QStringLiteral(".rtf");
     const QString sousTitre = s.classe.isEmpty() ? QString() : QStringLiteral("Classe de ") + s.classe;
-    fichiers.insert(nomFichier(enonce), rtfDe(s.titre, sousTitre, s.htmlEnonce));
+    const QString titre = typographie(s.titre);
+    fichiers.insert(nomFichier(enonce), rtfDe(titre, sousTitre, typographieHtml(s.htmlEnonce)));
     QString configuration;
     if (s.montageEnonce) {
         configuration = s.fichier + QStringLiteral(".P03");
@@ -84,7 +87,7 @@ QMap<QString, QByteArray> fichiersDe(const SourceExercice& s, QString* erreur)
     QString correction;
     if (!s.htmlCorrection.isEmpty()) {
         correction = s.fichier + QStringLiteral("_corrige.rtf");
-        fichiers.insert(nomFichier(correction), rtfDe(s.titre, QStringLiteral("Correction"), s.htmlCorrection));
+        fichiers.insert(nomFichier(correction), rtfDe(titre, QStringLiteral("Correction"), typographieHtml(s.htmlCorrection)));
     }
     QString configurationCorrection;
     if (s.correction) {
@@ -97,12 +100,12 @@ QMap<QString, QByteArray> fichiersDe(const SourceExercice& s, QString* erreur)
     for (qsizetype i = 0; i < 4; ++i) {
         // Each notion on its own line in the preview: every piece but the last ends the line.
         const bool derniere = i + 1 >= s.notions.size();
-        notions << (i < s.notions.size() ? s.notions.at(i) + (derniere ? QString() : QStringLiteral("\r\n")) : QString());
+        notions << (i < s.notions.size() ? typographie(s.notions.at(i)) + (derniere ? QString() : QStringLiteral("\r\n")) : QString());
     }
     const auto stocke = [](const QString& nom) { return nom.isEmpty() ? QString() : nomStocke(nom); };
     const QStringList description = {stocke(enonce), stocke(configuration), stocke(correction),
                                      stocke(configurationCorrection), s.difficulte, s.classe,
-                                     notions.at(0), notions.at(1), notions.at(2), notions.at(3), s.titre};
+                                     notions.at(0), notions.at(1), notions.at(2), notions.at(3), titre};
     if (!ecris(s.description, description))
         return echec(QStringLiteral("description impossible à écrire (un texte dépasse 126 octets ?)"));
     return fichiers;

@@ -2,8 +2,10 @@
 // genere-exercices genere <sources> <data>      checks the sources and writes their files
 // genere-exercices verifie <sources>            checks every figure of every source
 // genere-exercices calcule "<changes>" <names>  prints figures for a set-up (to write a text)
+// genere-exercices typographie <pages.html>     non-breaking spaces where French needs them
 #include "calculs.h"
 #include "generateur.h"
+#include "typographie.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,6 +61,21 @@ int main(int argc, char** argv)
         return genere(args.at(1), args.at(2), true);
     if (args.size() >= 2 && args.at(0) == QLatin1String("verifie"))
         return genere(args.at(1), QString(), false);
+    if (args.size() >= 2 && args.at(0) == QLatin1String("typographie")) {
+        // The help and course pages are written by hand: this mends their spaces in place.
+        for (const QString& chemin : args.mid(1)) {
+            QFile f(chemin);
+            if (!f.open(QIODevice::ReadOnly))
+                return 1;
+            const QString avant = QString::fromUtf8(f.readAll());
+            f.close();
+            const QString apres = typographieHtml(avant);
+            QSaveFile s(chemin);
+            if (apres != avant && (!s.open(QIODevice::WriteOnly) || s.write(apres.toUtf8()) < 0 || !s.commit()))
+                return 1;
+        }
+        return 0;
+    }
     if (args.size() >= 3 && args.at(0) == QLatin1String("calcule")) {
         QString nom;
         const auto m = avecChangements(Montage{}, QStringLiteral("x[") + args.at(1) + QStringLiteral("]"), &nom);
