@@ -57,6 +57,17 @@ QString DescriptionExercice::titre() const
     return texte(11).trimmed();
 }
 
+QString DescriptionExercice::classe() const
+{
+    static const QStringList niveaux = {QStringLiteral("Seconde"), QStringLiteral("Première"),
+                                        QStringLiteral("Terminale")};
+    const QString t = texte(6).trimmed();
+    for (const QString& n : niveaux)
+        if (t.compare(n, Qt::CaseInsensitive) == 0)
+            return n;
+    return QString();
+}
+
 DescriptionExercice lisDescription(const QByteArray& octets)
 {
     DescriptionExercice d;

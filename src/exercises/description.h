@@ -42,6 +42,10 @@ struct DescriptionExercice {
     QString notions() const;
     // Record 11, trimmed.
     QString titre() const;
+    // The class level that our generator writes in record 6 ("Seconde", "Première",
+    // "Terminale"), spelt as the catalogue shows it; empty for anything else, so that files
+    // whose record 6 is blank or holds other data preview as they always have.
+    QString classe() const;
 };
 
 // Blank: empty once leading and trailing spaces are removed.

@@ -101,6 +101,9 @@ void Fichexo::creeControles()
         Image4[size_t(i)] = cree<QLabel>(this, "Image4", QRect(460 + 30 * i, 170, 28, 28));
         Image4[size_t(i)]->setObjectName(QStringLiteral("Image4_%1").arg(i));
     }
+    classeExo = etiquette(this, "classeExo", QString(), QRect(560, 172, 212, 24));
+    classeExo->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; color: rgb(0, 0, 200); }"));
+    classeExo->hide();
     Label1 = etiquette(this, "Label1", QStringLiteral("Notions abordées :"), QRect(308, 208, 200, 20));
     Text1 = cree<QPlainTextEdit>(this, "Text1", QRect(308, 230, 464, 220));
     Text1->setReadOnly(true);
@@ -232,6 +235,7 @@ void Fichexo::apercu()
     for (QLabel* marque : Image4)
         marque->hide();
     Label4->hide();
+    classeExo->hide();
     ouvreur->hide();
     if (Exercices::estVide(fichierexo->text()))
         return;
@@ -252,6 +256,9 @@ void Fichexo::apercu()
         Image4[size_t(i)]->show();
     }
     Label4->setAccessibleDescription(QStringLiteral("%1 sur 3").arg(allumees));
+    const QString classe = description_.classe();
+    classeExo->setText(classe.isEmpty() ? QString() : QStringLiteral("Classe de ") + classe);
+    classeExo->setVisible(!classe.isEmpty());
     // The pieces keep their own line breaks; the box shows "\r\n" as one.
     Text1->setPlainText(description_.notions().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     titratexo->setText(description_.titre());

@@ -43,6 +43,7 @@ public:
     QLabel* Label1;         // "Notions abordées :"
     QPlainTextEdit* Text1;  // notions
     QLabel* Label4;         // "Niveau de difficulté :"
+    QLabel* classeExo;      // the class level beside the marks, when the file gives one
     std::array<QLabel*, 3> Image4;  // difficulty marks
     QImage Imagalu;         // lit mark
     QImage Imagenoir;       // unlit mark

@@ -97,8 +97,8 @@ private Q_SLOTS:
     void exercice_data()
     {
         QTest::addColumn<QString>("nom");
-        QTest::newRow("nom exact") << "05_trois_astres.E03";
-        QTest::newRow("autre casse") << "05_TROIS_ASTRES.e03";
+        QTest::newRow("nom exact") << "04_trois_astres.E03";
+        QTest::newRow("autre casse") << "04_TROIS_ASTRES.e03";
     }
     void exercice()
     {
@@ -110,7 +110,7 @@ private Q_SLOTS:
         QVERIFY(QDir::setCurrent(programme));
         ouvreFichier(f, exercices, nom);
         QVERIFY2(factice.factice.messages.isEmpty(), qPrintable(factice.factice.messages.value(0).texte));
-        QCOMPARE(f.fich->text(), QDir(programme).filePath(QStringLiteral("05_trois_astres.E03")));
+        QCOMPARE(f.fich->text(), QDir(programme).filePath(QStringLiteral("04_trois_astres.E03")));
         QVERIFY(!f.supertext->document()->isEmpty());
         QVERIFY(!f.supertext->isReadOnly());
         QVERIFY(f.windowTitle().endsWith(QStringLiteral(".P03"), Qt::CaseInsensitive));

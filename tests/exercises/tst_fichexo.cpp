@@ -176,6 +176,35 @@ private Q_SLOTS:
         QCOMPARE(Module1::dossierExercice, QDir(dossier->path()).absolutePath() + "/");
     }
 
+    // Record 6 shows beside the marks when it names a class level; blank or anything else, the
+    // preview is the described one.
+    void apercuClasse_data()
+    {
+        QTest::addColumn<QString>("enregistrement6");
+        QTest::addColumn<QString>("affiche");
+        QTest::newRow("seconde") << "Seconde" << "Classe de Seconde";
+        QTest::newRow("premiere en minuscules") << " première " << "Classe de Première";
+        QTest::newRow("terminale") << "Terminale" << "Classe de Terminale";
+        QTest::newRow("vide") << "" << "";
+        QTest::newRow("autre donnee") << "12" << "";
+    }
+    void apercuClasse()
+    {
+        QFETCH(QString, enregistrement6);
+        QFETCH(QString, affiche);
+        QVERIFY(ecritDescription(chemin("k.E03"), {"a.rtf", "", "", "", "2", enregistrement6, "Vitesse", "", "", "",
+                                                    "Titre"}));
+        selectionne("k.E03");
+        QCOMPARE(exo->classeExo->isVisibleTo(exo.get()), !affiche.isEmpty());
+        if (!affiche.isEmpty())
+            QCOMPARE(exo->classeExo->text(), affiche);
+        QCOMPARE(lit(), 2);
+        QCOMPARE(exo->Text1->toPlainText(), QStringLiteral("Vitesse"));
+        // Selecting a file without a level hides it again.
+        selectionne("b.E03");
+        QVERIFY(!exo->classeExo->isVisibleTo(exo.get()));
+    }
+
     void apercuCorrige()
     {
         selectionne("a.E03");

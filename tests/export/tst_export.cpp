@@ -154,8 +154,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("configuration");
         QTest::newRow("lancer par défaut") << QString();
-        QTest::newRow("rocher sur Mars") << QStringLiteral("exercices/12_mars_rocher.P03");
-        QTest::newRow("ballon") << QStringLiteral("exercices/06_rebonds.P03");
+        QTest::newRow("rocher sur Mars") << QStringLiteral("exercices/02_mars_rocher.P03");
+        QTest::newRow("ballon") << QStringLiteral("exercices/07_rebonds.P03");
     }
     void memeTableauQueLaFenetre()
     {
