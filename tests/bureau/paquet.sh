@@ -17,8 +17,8 @@ contenu=$(dpkg-deb -c "$deb" | awk '{print $6}')
 echec=0
 for f in ./usr/bin/baltor ./usr/share/baltor/terre.jpg ./usr/share/baltor/lune.jpg ./usr/share/baltor/mars.jpg \
          ./usr/share/baltor/pom.wav ./usr/share/baltor/projectile1.png \
-         ./usr/share/baltor/BALTOR.PEM ./usr/share/baltor/05_trois_astres.E03 \
-         ./usr/share/baltor/exercices/05_trois_astres.P03 ./usr/share/baltor/exercices/05_trois_astres.rtf \
+         ./usr/share/baltor/BALTOR.PEM ./usr/share/baltor/04_trois_astres.E03 \
+         ./usr/share/baltor/exercices/04_trois_astres.P03 ./usr/share/baltor/exercices/04_trois_astres.rtf \
          ./usr/share/baltor/aide/index.html \
          ./usr/share/applications/baltor.desktop ./usr/share/mime/packages/baltor.xml \
          ./usr/share/metainfo/fr.baltor.baltor.metainfo.xml ./usr/share/man/man1/baltor.1.gz \

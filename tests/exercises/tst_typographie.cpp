@@ -22,10 +22,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("apres");  // "_" stands for a non-breaking space
         QTest::newRow("ponctuation") << "Pourquoi ? Voici : a ; b !" << "Pourquoi_? Voici_: a_; b_!";
         QTest::newRow("guillemets") << "« Afficher le repère »" << "«_Afficher le repère_»";
-        QTest::newRow("unites") << "g = 1,62 N/kg et 150 ms, 51 %" << "g = 1,62_N/kg et 150_ms, 51_%";
+        QTest::newRow("unites") << "g = 1,62 N/kg et 150 ms, 51 %" << "g_=_1,62_N/kg et 150_ms, 51_%";
         QTest::newRow("milliers") << "un rocher de 1 830 kg, 10 000 fois" << "un rocher de 1_830_kg, 10_000 fois";
+        QTest::newRow("egalites") << "x = 4,48 m et h ≈ −2,6 m, y = h − g" << "x_=_4,48_m et h_≈_−2,6_m, y = h − g";
         QTest::newRow("fin de ligne") << "vaut 9,8\nN/kg" << "vaut 9,8_N/kg";
-        QTest::newRow("pas une unite") << "2 secondes, 3 mesures, t = 0 ; 0,1 s" << "2 secondes, 3 mesures, t = 0_; 0,1_s";
+        QTest::newRow("pas une unite") << "2 secondes, 3 mesures, t = 0 ; 0,1 s" << "2 secondes, 3 mesures, t_=_0_; 0,1_s";
         QTest::newRow("balises") << "<b>portée</b> : <i>9,50</i> m" << "<b>portée</b>_: <i>9,50</i>_m";
         QTest::newRow("style") << "<style>p { a: b; }</style><p>x :</p>" << "<style>p { a: b; }</style><p>x_:</p>";
     }

@@ -22,6 +22,9 @@ const QList<QRegularExpression>& regles()
         QRegularExpression(QStringLiteral("«([ \\n\\t]+)\\S")),
         // a number and its unit ("9,8 N/kg", "150 ms", "51 %")
         QRegularExpression(QStringLiteral("\\d\\x{E000}*([ \\n\\t]+)\\x{E000}*(?:%1)(?![\\w/])").arg(unites)),
+        // a sign and the number it gives ("x = 4,48 m", "h ≈ 2,6 m"), on both sides
+        QRegularExpression(QStringLiteral("\\S([ \\n\\t]+)[=≈][ \\n\\t\\x{00A0}]+[−-]?\\d")),
+        QRegularExpression(QStringLiteral("[=≈]([ \\n\\t]+)[−-]?\\d")),
         // groups of thousands ("1 830", "10 000")
         QRegularExpression(QStringLiteral("(?<![\\d,])\\d{1,3}([ \\n\\t]+)\\d{3}(?![\\d,])")),
     };

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // French typography of the teaching texts: a non-breaking space before : ; ? ! » and after «,
-// between a number and its unit, and between groups of thousands, so that a printed or narrow
-// page never leaves "1,62" at the end of a line and "N/kg" at the start of the next.
+// between a number and its unit, around = and ≈ before a number, and between groups of
+// thousands, so that a printed or narrow page never leaves "1,62" at the end of a line and
+// "N/kg" at the start of the next.
 
 #include <QString>
 #include <QStringList>
