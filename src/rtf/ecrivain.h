@@ -41,6 +41,8 @@ private:
     void tableau(QTextTable* t);
     void bloc(const QTextBlock& b, bool dansTableau);
     void liste(const QTextBlock& b, QTextList* l);
+    int numeroListe(const QTextList* l);
+    QByteArray tableListes() const;
     void fragment(const QTextFragment& f);
     void image(const QTextImageFormat& f);
 
@@ -50,6 +52,7 @@ private:
     bool motOuvert_ = false;  // a control word waits for its delimiter
     QStringList polices_;
     QList<QRgb> couleurs_;
+    QList<const QTextList*> listes_;  // in order of appearance: list n is \lsn
     FormatCar etat_;
     int tailleDefaut_ = 24;
 };

@@ -48,6 +48,8 @@ QByteArray Ecrivain::ecris()
             formatDe(it.fragment().charFormat());
         if (b.textList() && estPuce(b.textList()->format().style()))
             police(QStringLiteral("Symbol"));
+        if (b.textList())
+            numeroListe(b.textList());
     }
     cadre(doc_.rootFrame());
     QByteArray rtf = entete();
@@ -81,8 +83,74 @@ QByteArray Ecrivain::entete() const
     for (QRgb c : couleurs_)
         a += "\\red" + QByteArray::number(qRed(c)) + "\\green" + QByteArray::number(qGreen(c)) + "\\blue"
             + QByteArray::number(qBlue(c)) + ";";
-    a += "}\r\n{\\*\\generator Baltor;}\\viewkind4\r\n";
+    a += "}\r\n";
+    a += tableListes();
+    a += "{\\*\\generator Baltor;}\\viewkind4\r\n";
     return a;
+}
+
+int Ecrivain::numeroListe(const QTextList* l)
+{
+    qsizetype i = listes_.indexOf(l);
+    if (i < 0) {
+        listes_.append(l);
+        i = listes_.size() - 1;
+    }
+    return int(i) + 1;
+}
+
+namespace {
+
+// One level of Word's list definition: number style, text, indent.
+QByteArray niveauListe(const QTextListFormat& f, int k, int symbole)
+{
+    const QByteArray retrait = "\\fi-360\\li" + QByteArray::number(720 * (k + 1));
+    if (estPuce(f.style()))
+        return "{\\listlevel\\levelnfc23\\leveljc0\\levelfollow0\\levelstartat1{\\leveltext\\'01\\'b7;}"
+               "{\\levelnumbers;}\\f"
+               + QByteArray::number(std::max(0, symbole)) + retrait + "}";
+    int nfc = 0;
+    switch (f.style()) {
+    case QTextListFormat::ListUpperRoman: nfc = 1; break;
+    case QTextListFormat::ListLowerRoman: nfc = 2; break;
+    case QTextListFormat::ListUpperAlpha: nfc = 3; break;
+    case QTextListFormat::ListLowerAlpha: nfc = 4; break;
+    default: break;
+    }
+    // The level text: its length, the place of this level's number, then the suffix.
+    QByteArray suffixe;
+    for (QChar c : f.numberSuffix().isEmpty() ? QStringLiteral(".") : f.numberSuffix())
+        if (const uchar o = c.unicode() < 0x80 ? uchar(c.unicode()) : vers1252(c.unicode()))
+            suffixe += "\\'" + QByteArray::number(o, 16).rightJustified(2, '0');
+    const QByteArray longueur = QByteArray::number(1 + suffixe.size() / 4, 16).rightJustified(2, '0');
+    return "{\\listlevel\\levelnfc" + QByteArray::number(nfc) + "\\leveljc0\\levelfollow0\\levelstartat1{\\leveltext\\'"
+           + longueur + "\\'0" + QByteArray::number(k) + suffixe + ";}{\\levelnumbers\\'01;}" + retrait + "}";
+}
+
+}  // namespace
+
+// Word's list table: one list per QTextList, each with its own override, so that every list
+// of the document numbers from 1 in the word processors that read it (LibreOffice carries
+// the numbering of \pn paragraphs on from one list to the next). A nested list is the deeper
+// level of its own definition: levels 0 to indent − 1, its items at the last one.
+QByteArray Ecrivain::tableListes() const
+{
+    if (listes_.isEmpty())
+        return {};
+    const int symbole = int(polices_.indexOf(QStringLiteral("Symbol")));
+    QByteArray listes = "{\\*\\listtable";
+    QByteArray surcharges = "{\\*\\listoverridetable";
+    for (qsizetype i = 0; i < listes_.size(); ++i) {
+        const QByteArray n = QByteArray::number(i + 1);
+        const QTextListFormat f = listes_[i]->format();
+        const int niveaux = std::clamp(f.indent(), 1, 9);
+        listes += "{\\list\\listtemplateid" + n + (niveaux == 1 ? "\\listsimple" : "");
+        for (int k = 0; k < niveaux; ++k)
+            listes += niveauListe(f, k, symbole);
+        listes += "\\listid" + n + "}";
+        surcharges += "{\\listoverride\\listid" + n + "\\listoverridecount0\\ls" + n + "}";
+    }
+    return listes + "}\r\n" + surcharges + "}\r\n";
 }
 
 void Ecrivain::cadre(QTextFrame* f)
@@ -262,6 +330,9 @@ void Ecrivain::liste(const QTextBlock& b, QTextList* l)
     }
     motCle("fi", -360);
     motCle("li", 720 * indent);
+    // After the \pn group, so that a reader of both takes this list's own numbering.
+    motCle("ls", numeroListe(l));
+    motCle("ilvl", std::clamp(indent, 1, 9) - 1);
 }
 
 void Ecrivain::fragment(const QTextFragment& fr)

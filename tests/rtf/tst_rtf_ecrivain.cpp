@@ -145,6 +145,7 @@ private slots:
     void allerRetour();
     void lignesCourtes();
     void listesSousFormeWordPad();
+    void chaqueListeRepartDeUn();
     void exposantFermeAvantLeParagraphe();
 };
 
@@ -231,6 +232,34 @@ void TestEcrivain::listesSousFormeWordPad()
     QVERIFY(rtf.contains("\\pnlcltr"));
     QVERIFY(rtf.contains("\\pnucrm"));
     QVERIFY(rtf.contains("{\\f1\\ftech\\fcharset2 Symbol;}"));
+}
+
+// Two numbered lists with a paragraph between them: each has its own list definition and
+// override, so word processors number the second from 1 too, and so does the reader.
+void TestEcrivain::chaqueListeRepartDeUn()
+{
+    QTextDocument doc;
+    QTextCursor c(&doc);
+    for (const QString& texte : {u"L'expérience"_s, u"Questions"_s}) {
+        c.insertText(texte);
+        c.insertBlock(QTextBlockFormat());
+        c.createList(QTextListFormat::ListDecimal);
+        c.insertText(u"un"_s);
+        c.insertBlock();
+        c.insertText(u"deux"_s);
+        c.insertBlock(QTextBlockFormat());
+    }
+    const QByteArray rtf = Rtf::ecris(doc);
+    QVERIFY(rtf.contains(R"({\list\listtemplateid2\listsimple{\listlevel\levelnfc0)"));
+    QVERIFY(rtf.contains(R"({\listoverride\listid2\listoverridecount0\ls2})"));
+    QVERIFY(rtf.contains("\\ls1\\ilvl0") && rtf.contains("\\ls2\\ilvl0"));
+    QTextDocument relu;
+    QVERIFY(Rtf::lis(rtf, &relu));
+    QList<int> numeros;
+    for (QTextBlock b = relu.begin(); b.isValid(); b = b.next())
+        if (b.textList())
+            numeros << b.textList()->itemNumber(b);
+    QCOMPARE(numeros, QList<int>({0, 1, 0, 1}));
 }
 
 void TestEcrivain::exposantFermeAvantLeParagraphe()
