@@ -29,6 +29,7 @@ const QString feuilleDeStyle = QStringLiteral(
     "h1 { font-family: Arial; font-size: 15pt; color: #0000c8; }"
     "h2 { font-family: Arial; font-size: 11pt; font-weight: bold; color: #0000c8; }"
     "p.soustitre { font-size: 10pt; font-style: italic; color: #505050; }"
+    "p.nom { font-size: 10pt; color: #303030; }"
     "td { font-family: Arial; font-size: 10pt; }");
 
 }  // namespace
@@ -77,7 +78,13 @@ QMap<QString, QByteArray> fichiersDe(const SourceExercice& s, QString* erreur)
     const QString enonce = s.fichier + QStringLiteral(".rtf");
     const QString sousTitre = s.classe.isEmpty() ? QString() : QStringLiteral("Classe de ") + s.classe;
     const QString titre = typographie(s.titre);
-    fichiers.insert(nomFichier(enonce), rtfDe(titre, sousTitre, typographieHtml(s.htmlEnonce)));
+    // A worksheet handed out on paper: the pupil's name and class under the title (the
+    // getting-started text is read on screen only).
+    const QString ligneNom = s.description.compare(QStringLiteral("BALTOR.PEM"), Qt::CaseInsensitive) == 0
+                                 ? QString()
+                                 : QStringLiteral("<p class=\"nom\">Nom : ………………………………………</p>"
+                                                  "<p class=\"nom\">Classe : ……………………</p>");
+    fichiers.insert(nomFichier(enonce), rtfDe(titre, sousTitre, typographieHtml(ligneNom + s.htmlEnonce)));
     QString configuration;
     if (s.montageEnonce) {
         configuration = s.fichier + QStringLiteral(".P03");
