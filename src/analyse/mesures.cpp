@@ -36,7 +36,7 @@ public:
             return {};
         const analyse::Ligne& l = tableau_.lignes[index.row()];
         if (role == Qt::TextAlignmentRole)
-            return int(Qt::AlignRight | Qt::AlignVCenter);
+            return int((index.column() == columnCount() - 1 ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
         if (role == Qt::FontRole && l.genre != analyse::Genre::Photo) {
             QFont gras;
             gras.setBold(true);  // the launch, the apex, the impacts stand out
@@ -95,8 +95,7 @@ mesures::mesures(const EntreesMesures& entrees, QWidget* parent)
     tableau->setModel(new ModeleLignes(tableau_, tableau));
     tableau->verticalHeader()->hide();
     tableau->verticalHeader()->setDefaultSectionSize(tableau->fontMetrics().height() + 4);
-    tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tableau->horizontalHeader()->setStretchLastSection(true);
+    tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tableau->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableau->setAlternatingRowColors(true);
     tableau->setAccessibleName(titreFenetre);

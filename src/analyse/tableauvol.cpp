@@ -33,8 +33,12 @@ Ligne ligne(const sim::Vol& vol, double t, Genre genre, int n, std::optional<dou
 
 QStringList sommaire(const sim::Vol& vol, const Conditions& c, const Montage& m, std::optional<double> masse)
 {
-    QStringList s{QStringLiteral("Lieu : ") + m.lieu + QStringLiteral(" ; g = ") +
-                      Module1::formate(double(c.g), QStringLiteral("0.0#")) + QStringLiteral(" N/kg"),
+    // The place's caption gives g already ("Terre ( g = 9,8 N / kg )").
+    const bool gDonne = m.lieu.contains(QStringLiteral("g ="));
+    QStringList s{QStringLiteral("Lieu : ") + m.lieu +
+                      (gDonne ? QString()
+                              : QStringLiteral(" ; g = ") + Module1::formate(double(c.g), QStringLiteral("0.0#")) +
+                                    QStringLiteral(" N/kg")),
                   QStringLiteral("Projectile : ") + m.projectile +
                       (masse ? QStringLiteral(" ; m = ") + Module1::formate(*masse, QStringLiteral("0.000")) +
                                    QStringLiteral(" kg")
