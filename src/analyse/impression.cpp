@@ -8,8 +8,7 @@
 
 namespace analyse {
 
-int imprimeTableau(QPagedPaintDevice& page, const QStringList& entete, const QVector<Ligne>& lignes,
-                   const QStringList& resume)
+int imprimeTableau(QPagedPaintDevice& page, const TableauVol& tableau)
 {
     QPainter p;
     if (!p.begin(&page))
@@ -23,7 +22,7 @@ int imprimeTableau(QPagedPaintDevice& page, const QStringList& entete, const QVe
     titre.setPointSizeF(14);
     titre.setBold(true);
     QFont texte(QStringLiteral("Arial"));
-    texte.setPointSizeF(9.5);
+    texte.setPointSizeF(8.5);
     QFont gras = texte;
     gras.setBold(true);
 
@@ -32,18 +31,16 @@ int imprimeTableau(QPagedPaintDevice& page, const QStringList& entete, const QVe
     auto ligneTexte = [&](const QFont& f, const QString& s) {
         p.setFont(f);
         const QFontMetricsF m(f, &page);
-        p.drawText(QPointF(cadre.left(), y + m.ascent()), s);
-        y += m.height() * 1.15;
+        QRectF occupe;  // long lines wrap inside the margins
+        p.drawText(QRectF(cadre.left(), y, cadre.width(), cadre.height()), Qt::TextWordWrap, s, &occupe);
+        y += std::max(occupe.height(), m.height()) + m.height() * 0.15;
     };
     ligneTexte(titre, QStringLiteral("Tableau des positions"));
-    for (const QString& s : entete)
-        ligneTexte(texte, s);
-    y += QFontMetricsF(texte, &page).height() * 0.5;
-    for (const QString& s : resume)
+    for (const QString& s : tableau.sommaire)
         ligneTexte(texte, s);
     y += QFontMetricsF(texte, &page).height();
 
-    const QStringList titres = entetes();
+    const QStringList titres = entetesVol();
     const double largeurColonne = cadre.width() / titres.size();
     const QFontMetricsF m(texte, &page);
     const double hauteur = m.height() * 1.2;
@@ -61,7 +58,7 @@ int imprimeTableau(QPagedPaintDevice& page, const QStringList& entete, const QVe
     };
     rangee(titres, gras);
     filet();
-    for (const Ligne& l : lignes) {
+    for (const Ligne& l : tableau.lignes) {
         if (y + hauteur > cadre.bottom()) {
             page.newPage();
             ++pages;
@@ -69,8 +66,15 @@ int imprimeTableau(QPagedPaintDevice& page, const QStringList& entete, const QVe
             rangee(titres, gras);
             filet();
         }
-        rangee(cellules(l), texte);
+        rangee(cellulesVol(l, tableau.masse.has_value()), l.genre == Genre::Photo ? texte : gras);
     }
+    if (y + hauteur > cadre.bottom()) {
+        page.newPage();
+        ++pages;
+        y = cadre.top();
+    }
+    y += hauteur * 0.3;
+    ligneTexte(texte, tableau.fin);
     p.end();
     return pages;
 }

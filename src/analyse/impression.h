@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The table of positions laid out on pages (a printer, a PDF writer): title, initial
-// conditions, summary, then the rows under a repeated header line.
+// The table of positions laid out on pages (a printer, a PDF writer): title, the
+// set-up and the flight's figures, the rows under a repeated header line, how the flight ended.
 
-#include "analyse/tableau.h"
+#include "analyse/tableauvol.h"
 
 #include <QStringList>
 
@@ -12,7 +12,6 @@ class QPagedPaintDevice;
 namespace analyse {
 
 // Draws everything; returns the number of pages used (0 when nothing could be drawn).
-int imprimeTableau(QPagedPaintDevice& page, const QStringList& entete, const QVector<Ligne>& lignes,
-                   const QStringList& resume);
+int imprimeTableau(QPagedPaintDevice& page, const TableauVol& tableau);
 
 }  // namespace analyse

@@ -8,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,30 +24,27 @@ const QString titreFenetre = QStringLiteral("Tableau des positions");
 // The rows, formatted when the view asks for them: a long table opens at once.
 class ModeleLignes : public QAbstractTableModel {
 public:
-    ModeleLignes(const QVector<analyse::Ligne>& lignes, QObject* parent)
-        : QAbstractTableModel(parent), lignes_(lignes), entetes_(analyse::entetes())
+    ModeleLignes(const analyse::TableauVol& tableau, QObject* parent)
+        : QAbstractTableModel(parent), tableau_(tableau), entetes_(analyse::entetesVol())
     {
     }
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(lignes_.size()); }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(tableau_.lignes.size()); }
     int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(entetes_.size()); }
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (!index.isValid())
             return {};
+        const analyse::Ligne& l = tableau_.lignes[index.row()];
         if (role == Qt::TextAlignmentRole)
-            return int(Qt::AlignRight | Qt::AlignVCenter);
+            return int((index.column() == columnCount() - 1 ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
+        if (role == Qt::FontRole && l.genre != analyse::Genre::Photo) {
+            QFont gras;
+            gras.setBold(true);  // the launch, the apex, the impacts stand out
+            return gras;
+        }
         if (role != Qt::DisplayRole)
             return {};
-        const analyse::Ligne& l = lignes_[index.row()];
-        switch (index.column()) {
-        case 0: return QString::number(l.n);
-        case 1: return analyse::texteDate(l.t);
-        case 2: return analyse::texteValeur(l.x);
-        case 3: return analyse::texteValeur(l.y);
-        case 4: return analyse::texteValeur(l.vx);
-        case 5: return analyse::texteValeur(l.vy);
-        default: return analyse::texteValeur(l.v);
-        }
+        return analyse::cellulesVol(l, tableau_.masse.has_value()).value(index.column());
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override
     {
@@ -56,22 +54,22 @@ public:
     }
 
 private:
-    const QVector<analyse::Ligne>& lignes_;
+    const analyse::TableauVol& tableau_;
     QStringList entetes_;
 };
 
-QString noteVol(const EntreesMesures& e, const analyse::Resume& r)
+QString noteVol(const EntreesMesures& e, const analyse::TableauVol& t)
 {
-    QString note = QStringLiteral("Une ligne par photographie (toutes les %1 ms), de la date 0 jusqu'au premier "
-                                  "contact avec le sol (y = 0), calculées par les équations du mouvement.")
+    QString note = QStringLiteral("Une ligne par photographie (toutes les %1 ms), plus le lancement, le sommet et le "
+                                  "point de chute")
                        .arg(analyse::intervalleBorne(e.conditions.intervalleMs));
+    note += e.rebondit ? QStringLiteral(", chaque impact du ballon et son arrêt") : QString();
+    note += QStringLiteral(", calculées par les équations du mouvement.");
     if (e.conditions.y0 > 0)
         note += QStringLiteral(" La portée est mesurée horizontalement entre le point de lancement et le point de chute.");
-    if (e.rebondit)
-        note += QStringLiteral(" Pour le ballon, le tableau s'arrête au premier impact : les rebonds n'y figurent pas.");
-    if (!r.vol)
-        note = QStringLiteral("Le projectile part du sol sans être lancé vers le haut : il ne vole pas.");
-    return note;
+    if (t.masse)
+        note += QStringLiteral(" Ec = ½·m·v² ; Epp = m·g·y, mesurée à partir du sol (y = 0) ; Em = Ec + Epp.");
+    return note + QStringLiteral("\n") + t.fin;
 }
 
 }  // namespace
@@ -81,18 +79,20 @@ mesures::mesures(const EntreesMesures& entrees, QWidget* parent)
 {
     setObjectName(QStringLiteral("mesures"));
     setWindowTitle(titreFenetre);
-    lignes_ = analyse::lignes(entrees.conditions);
+    analyse::Conditions c = entrees.conditions;
+    c.rebondit = c.rebondit || entrees.rebondit;
+    tableau_ = analyse::tableauVol(c, entrees.montage);
     resume_ = analyse::resume(entrees.conditions);
 
     auto* colonne = new QVBoxLayout(this);
-    conditions = new QLabel(entrees.entete.join(QLatin1Char('\n')), this);
+    conditions = new QLabel(tableau_.sommaire.join(QLatin1Char('\n')), this);
     conditions->setObjectName(QStringLiteral("conditions"));
     conditions->setTextInteractionFlags(Qt::TextSelectableByMouse);
     colonne->addWidget(conditions);
 
     tableau = new QTableView(this);
     tableau->setObjectName(QStringLiteral("tableau"));
-    tableau->setModel(new ModeleLignes(lignes_, tableau));
+    tableau->setModel(new ModeleLignes(tableau_, tableau));
     tableau->verticalHeader()->hide();
     tableau->verticalHeader()->setDefaultSectionSize(tableau->fontMetrics().height() + 4);
     tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -102,6 +102,7 @@ mesures::mesures(const EntreesMesures& entrees, QWidget* parent)
     colonne->addWidget(tableau, 1);
 
     resumeVol = new QLabel(analyse::texteResume(resume_).join(QLatin1Char('\n')), this);
+    resumeVol->setVisible(resume_.vol);
     resumeVol->setObjectName(QStringLiteral("resumeVol"));
     resumeVol->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont gras = resumeVol->font();
@@ -109,7 +110,7 @@ mesures::mesures(const EntreesMesures& entrees, QWidget* parent)
     resumeVol->setFont(gras);
     colonne->addWidget(resumeVol);
 
-    note = new QLabel(noteVol(entrees, resume_), this);
+    note = new QLabel(noteVol(entrees, tableau_), this);
     note->setObjectName(QStringLiteral("note"));
     note->setWordWrap(true);
     colonne->addWidget(note);
@@ -142,14 +143,14 @@ mesures::mesures(const EntreesMesures& entrees, QWidget* parent)
     connect(imprimer, &QPushButton::clicked, this, &mesures::imprimer_Click);
     connect(fermer, &QPushButton::clicked, this, &mesures::fermer_Click);
 
-    resize(600, 520);
+    resize(780, 580);
     if (parent)
         move(parent->geometry().center() - rect().center());
 }
 
 void mesures::copier_Click()
 {
-    plateforme().copieTexte(analyse::texteCopie(lignes_));
+    plateforme().copieTexte(analyse::texteCopieVol(tableau_));
     etat->setText(QStringLiteral("Le tableau est copié : vous pouvez le coller dans un tableur."));
 }
 
@@ -163,7 +164,7 @@ void mesures::exporter_Click()
     if (QFileInfo(chemin).suffix().isEmpty())
         chemin += QStringLiteral(".csv");
     QString erreur;
-    if (!analyse::enregistreOctets(chemin, analyse::texteCsv(lignes_), &erreur)) {
+    if (!analyse::enregistreOctets(chemin, analyse::texteCsvVol(tableau_), &erreur)) {
         plateforme().msgBox(QStringLiteral("Le fichier ") + QDir::toNativeSeparators(chemin) +
                                 QStringLiteral(" n'a pas pu être enregistré.") + QStringLiteral("\r\n") + erreur,
                             StyleMsg::Exclamation, titreFenetre);
@@ -178,7 +179,7 @@ void mesures::imprimer_Click()
     std::unique_ptr<QPrinter> imprimante = plateforme().choisitImprimante(this);
     if (!imprimante)
         return;
-    if (analyse::imprimeTableau(*imprimante, entrees_.entete, lignes_, analyse::texteResume(resume_)) == 0)
+    if (analyse::imprimeTableau(*imprimante, tableau_) == 0)
         plateforme().msgBox(QStringLiteral("L'impression n'a pas pu commencer: vérifier l'imprimante."),
                             StyleMsg::Exclamation, titreFenetre);
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The window "Tableau des positions": the rows of the throw from its initial conditions, the
-// flight's summary, and the buttons to copy, export, print and close. Shown modally.
+// The window "Tableau des positions": the rows of the whole flight (photographs, launch, apex,
+// landing, the balloon's impacts), the flight's summary, and the buttons to copy, export,
+// print and close. Shown modally.
 
-#include "analyse/tableau.h"
+#include "analyse/tableauvol.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -16,7 +17,8 @@ class QTableView;
 struct EntreesMesures {
     analyse::Conditions conditions;
     QStringList entete;     // the place, projectile and initial conditions, as lines of text
-    bool rebondit = false;  // the balloon: its bounces are not in the table
+    bool rebondit = false;  // the balloon
+    analyse::Montage montage;  // the set-up's texts, for the summary and the projectile's mass
 };
 
 class mesures : public QDialog {
@@ -24,7 +26,8 @@ class mesures : public QDialog {
 public:
     explicit mesures(const EntreesMesures& entrees, QWidget* parent = nullptr);
 
-    const QVector<analyse::Ligne>& lignes() const { return lignes_; }
+    const QVector<analyse::Ligne>& lignes() const { return tableau_.lignes; }
+    const analyse::TableauVol& tableauVol() const { return tableau_; }
     const analyse::Resume& resume() const { return resume_; }
 
     QLabel* conditions = nullptr;  // the initial conditions
@@ -45,6 +48,6 @@ public Q_SLOTS:
 
 private:
     EntreesMesures entrees_;
-    QVector<analyse::Ligne> lignes_;
+    analyse::TableauVol tableau_;
     analyse::Resume resume_;
 };

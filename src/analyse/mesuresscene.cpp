@@ -53,6 +53,8 @@ MesuresScene::MesuresScene(const LienScene& lien, QWidget* fenetre)
     menuScene->addSeparator();
     tableauMesures = action("tableauMesures", QStringLiteral("Tableau des positions…"), false,
                             &MesuresScene::tableauMesures_Click);
+    grapheEnergies = action("grapheEnergies", QStringLiteral("Graphes des vitesses et des énergies…"), false,
+                            &MesuresScene::grapheEnergies_Click);
     enregistrerImage = action("enregistrerImage", QStringLiteral("Enregistrer l'image sous…"), false,
                               &MesuresScene::enregistrerImage_Click);
     vecteursVitesse->setStatusTip(QStringLiteral("À chaque photographie, le vecteur vitesse"));
@@ -94,15 +96,42 @@ void MesuresScene::peint(const QRectF& zone, const std::function<void(QPainter&)
     const QRect r = zone.toAlignedRect().intersected(QRect(QPoint(0, 0), lien_.scene->size()));
     if (r.isEmpty())
         return;
-    // A small transparent piece, painted into the drawing layer like a photograph.
-    QImage morceau(r.size(), QImage::Format_ARGB32_Premultiplied);
-    morceau.fill(Qt::transparent);
+    if (surcouche_.size() != lien_.scene->size()) {
+        surcouche_ = QImage(lien_.scene->size(), QImage::Format_ARGB32_Premultiplied);
+        surcouche_.fill(Qt::transparent);
+    }
     {
-        QPainter p(&morceau);
-        p.translate(-r.topLeft());
+        QPainter p(&surcouche_);
+        p.setClipRect(r);
         dessin(p);
     }
-    lien_.scene->PaintPicture(morceau, r.topLeft());
+    lien_.scene->setSurcouche(surcouche_);
+}
+
+EntreesMesures MesuresScene::volAffiche() const
+{
+    return dernierVol_ ? *dernierVol_ : lien_.entrees();
+}
+
+void MesuresScene::redessine()
+{
+    if (!lien_.scene || !dernierVol_)
+        return;
+    surcouche_ = QImage(lien_.scene->size(), QImage::Format_ARGB32_Premultiplied);
+    surcouche_.fill(Qt::transparent);
+    const analyse::OptionsMesures o{vecteursVitesse->isChecked(), vecteursDeltaV->isChecked(),
+                                    traceTrajectoire->isChecked(), sommetImpact->isChecked()};
+    {
+        QPainter p(&surcouche_);
+        p.setRenderHint(QPainter::Antialiasing);
+        analyse::dessineMesures(p, dernierVol_->conditions, o, lien_.scene->size());
+    }
+    lien_.scene->setSurcouche(surcouche_);
+    // What a later flight draws as it goes starts afresh over this.
+    dessines_.clear();
+    decalageEchelles_ = 0;
+    derniereEchelle_[0] = derniereEchelle_[1] = 0;
+    avantDernierValide_ = false;
 }
 
 bool MesuresScene::dejaDessine(const QString& cle)
@@ -204,6 +233,9 @@ void MesuresScene::tick(const InstantScene& i)
         precedent_ = InstantScene{};
         precedent_.centre = i.centreInitial;
     }
+    // The set-up of the flight now on the scene, taken as it starts.
+    if (i.enCours && i.rebondActif == 0 && i.t <= float(sim::pasNormal) * 1.01f && lien_.entrees)
+        dernierVol_ = lien_.entrees();
     QPolygonF morceau;
     bool chute = false;
     bool sommet = false;
@@ -243,6 +275,10 @@ void MesuresScene::tick(const InstantScene& i)
 
 void MesuresScene::efface()
 {
+    surcouche_ = QImage();
+    if (lien_.scene)
+        lien_.scene->setSurcouche(QImage());
+    dernierVol_.reset();
     serie_.clear();
     dessines_.clear();
     decalageEchelles_ = 0;
@@ -261,27 +297,39 @@ void MesuresScene::oublieMarques()
     }
 }
 
-// The vectors and the trace are drawn from the next photograph or tick on; the photographs
-// already on the scene keep what they have.
+// During a flight a ticked tool is drawn from the next photograph or tick on. Once the flight
+// is over (or for an untick at any time) the overlay is drawn again for the whole last flight.
 void MesuresScene::vecteursVitesse_Click()
 {
     if (vecteursVitesse->isChecked())
         derniereEchelle_[0] = 0;  // the scale arrow is looked for again
+    if (!precedentValide_ || !vecteursVitesse->isChecked())
+        redessine();
 }
 
 void MesuresScene::vecteursDeltaV_Click()
 {
     if (vecteursDeltaV->isChecked())
         derniereEchelle_[1] = 0;
+    if (!precedentValide_ || !vecteursDeltaV->isChecked())
+        redessine();
 }
 
 void MesuresScene::traceTrajectoire_Click()
 {
     avantDernierValide_ = false;  // a new line starts with its whole outline
+    if (!precedentValide_ || !traceTrajectoire->isChecked())
+        redessine();
 }
 
 void MesuresScene::sommetImpact_Click()
 {
+    if (!precedentValide_ || !sommetImpact->isChecked()) {
+        if (dernierVol_) {
+            redessine();
+            return;
+        }
+    }
     if (!sommetImpact->isChecked())
         return;
     // Asked for: drawn now, even if an earlier drawing of the same throw was covered.
@@ -293,8 +341,14 @@ void MesuresScene::sommetImpact_Click()
 
 void MesuresScene::tableauMesures_Click()
 {
-    mesures fenetre(lien_.entrees(), fenetre_);
+    mesures fenetre(volAffiche(), fenetre_);
     fenetre.exec();
+}
+
+void MesuresScene::grapheEnergies_Click()
+{
+    if (lien_.energies)
+        lien_.energies(volAffiche());
 }
 
 void MesuresScene::enregistrerImage_Click()

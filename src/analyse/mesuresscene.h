@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scene's context menu `menuScene` and what it draws: velocity and Δv vectors at each
-// photograph, the trajectory's trace, the apex and landing marks, the table of positions and
-// the saving of the scene's image. Everything is drawn into the scene's drawing layer, like
-// the photographs, so it is printed and copied with the scene and goes with "&Effacer".
+// photograph, the trajectory's trace, the apex and landing marks, the table of positions, the
+// velocity and energy graphs and the saving of the scene's image. The tools are drawn on the
+// scene's overlay, over the photographs: during a flight as it goes, and for the last flight
+// as soon as one is ticked or unticked. The overlay is printed and copied with the scene and
+// goes with "&Effacer".
 
 #include "analyse/mesures.h"
 
@@ -13,6 +15,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class PictureBox;
 class QAction;
@@ -24,6 +27,7 @@ struct LienScene {
     std::function<analyse::Conditions()> conditions;  // the current initial conditions
     std::function<EntreesMesures()> entrees;  // the same with their texts, for the table
     std::function<QImage()> imageAplatie;     // the scene flattened as the copy command does, then restored
+    std::function<void(const EntreesMesures&)> energies;  // opens the velocity and energy graphs
 };
 
 // The state of the animation when a photograph is drawn or a tick ends.
@@ -48,6 +52,7 @@ public:
     QAction* traceTrajectoire = nullptr;
     QAction* sommetImpact = nullptr;
     QAction* tableauMesures = nullptr;
+    QAction* grapheEnergies = nullptr;
     QAction* enregistrerImage = nullptr;
 
     // Opens the menu at a point of the screen (right click, Menu key, Shift+F10).
@@ -68,6 +73,7 @@ public Q_SLOTS:
     void traceTrajectoire_Click();
     void sommetImpact_Click();
     void tableauMesures_Click();
+    void grapheEnergies_Click();
     void enregistrerImage_Click();
 
 protected:
@@ -86,6 +92,10 @@ private:
     // Draws the marks not yet on the scene, or all of them again on top (`dessus`).
     void marques(const analyse::Conditions& c, bool sommet, bool chute, bool dessus = false);
     bool dejaDessine(const QString& cle);
+    // The overlay drawn again for the last flight with the tools ticked now.
+    void redessine();
+    // The flight on the scene, or the current set-up when none has flown since the scene was cleared.
+    EntreesMesures volAffiche() const;
 
     LienScene lien_;
     QWidget* fenetre_;
@@ -98,4 +108,6 @@ private:
     InstantScene precedent_;
     QPointF avantDernier_;            // start of the last piece of trace drawn
     bool avantDernierValide_ = false;
+    QImage surcouche_;
+    std::optional<EntreesMesures> dernierVol_;
 };

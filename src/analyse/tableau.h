@@ -21,7 +21,11 @@ struct Conditions {
     float g = 9.8f;   // N/kg
     double intervalleMs = 150.0;  // between two photographs (the number in `chrono`)
     bool rebondit = false;        // the balloon: only where its bounces go on the scene depends on it
+    bool sortieInitialise = false;  // "Initialiser si sortie de l'écran": leaving sideways ends the flight
 };
+
+// What a row of the table stands for.
+enum class Genre { Photo, Lancement, Sommet, Chute, Impact, Arret, Sortie };
 
 struct Ligne {
     int n = 0;
@@ -31,6 +35,10 @@ struct Ligne {
     double vx = 0;  // m/s
     double vy = 0;  // m/s
     double v = 0;   // m/s
+    Genre genre = Genre::Photo;
+    double ec = 0;   // J
+    double epp = 0;  // J, from the ground line
+    double em = 0;   // J
 };
 
 struct Resume {

@@ -54,7 +54,13 @@ Arguments analyseArguments(const QStringList& arguments)
     const QCommandLineOption chrono(nomChrono, QString(), QStringLiteral("MS"));
     const QCommandLineOption repere(nomRepere, QString());
     const QCommandLineOption grille(nomGrille, QString());
-    p.addOptions({aide, version, image, graphes, mesures, chrono, repere, grille});
+    const QCommandLineOption vecteurs(QStringLiteral("vecteurs"), QString());
+    const QCommandLineOption deltaV(QStringLiteral("deltav"), QString());
+    const QCommandLineOption trajectoire(QStringLiteral("trajectoire"), QString());
+    const QCommandLineOption sommet(QStringLiteral("sommet"), QString());
+    const QCommandLineOption taille(QStringLiteral("taille"), QString(), QStringLiteral("N"));
+    p.addOptions({aide, version, image, graphes, mesures, chrono, repere, grille, vecteurs, deltaV, trajectoire, sommet,
+                  taille});
 
     if (!p.parse(arguments))
         return erreur(messageAnalyse(p));
@@ -71,7 +77,7 @@ Arguments analyseArguments(const QStringList& arguments)
 
     Arguments a;
     for (const auto& [option, nom] : {std::pair{&image, nomImage}, {&graphes, nomGraphes}, {&mesures, nomMesures},
-                                      {&chrono, nomChrono}})
+                                      {&chrono, nomChrono}, {&taille, QStringLiteral("taille")}})
         if (p.values(*option).size() > 1)
             return erreur(QStringLiteral("l'option --%1 n'est permise qu'une fois").arg(nom));
 
@@ -86,6 +92,10 @@ Arguments analyseArguments(const QStringList& arguments)
     a.mesures = p.value(mesures);
     a.repere = p.isSet(repere);
     a.grille = p.isSet(grille);
+    a.vecteurs = p.isSet(vecteurs);
+    a.deltaV = p.isSet(deltaV);
+    a.trajectoire = p.isSet(trajectoire);
+    a.sommet = p.isSet(sommet);
     for (const auto& [valeur, nom] : {std::pair{a.image, nomImage}, {a.graphes, nomGraphes}, {a.mesures, nomMesures}})
         if (p.isSet(nom) && valeur.trimmed().isEmpty())
             return erreur(QStringLiteral("l'option --%1 attend un nom de fichier").arg(nom));
@@ -97,8 +107,16 @@ Arguments analyseArguments(const QStringList& arguments)
             return erreur(QStringLiteral("--chrono attend un nombre entier de millisecondes (reçu : « %1 »)")
                               .arg(p.value(chrono)));
     }
+    if (p.isSet(taille)) {
+        bool ok = false;
+        a.taille = p.value(taille).trimmed().toInt(&ok);
+        if (!ok || a.taille < 1 || a.taille > 4)
+            return erreur(QStringLiteral("--taille attend un nombre entier de 1 à 4 (reçu : « %1 »)").arg(p.value(taille)));
+    }
     if ((p.isSet(chrono) || a.repere || a.grille) && a.image.isEmpty())
         return erreur(QStringLiteral("--chrono, --repere et --grille s'emploient avec --image"));
+    if ((a.vecteurs || a.deltaV || a.trajectoire || a.sommet || p.isSet(taille)) && a.image.isEmpty())
+        return erreur(QStringLiteral("--vecteurs, --deltav, --trajectoire, --sommet et --taille s'emploient avec --image"));
 
     if (!a.image.isEmpty() &&
         !QStringList{"png", "jpg", "jpeg", "pdf", "svg"}.contains(extension(a.image)))
@@ -119,7 +137,8 @@ QString texteAide(const QString& nomProgramme)
 {
     return QStringLiteral(
                "Utilisation : %1 [FICHIER]\n"
-               "       %1 --image IMAGE [--chrono MS] [--repere] [--grille] [FICHIER.P03]\n"
+               "       %1 --image IMAGE [--chrono MS] [--repere | --grille] [--vecteurs] [--deltav]\n"
+               "             [--trajectoire] [--sommet] [--taille N] [FICHIER.P03]\n"
                "       %1 --graphes GRAPHES [FICHIER.P03]\n"
                "       %1 --mesures MESURES.csv [FICHIER.P03]\n"
                "\n"
@@ -132,10 +151,18 @@ QString texteAide(const QString& nomProgramme)
                "                     la copie la donne (.png, .jpg, .pdf ou .svg)\n"
                "  --chrono MS        intervalle de la chronophotographie en millisecondes\n"
                "                     (par défaut : celui de la configuration)\n"
-               "  --repere           affiche le repère sur l'image\n"
+               "  --repere           affiche le repère, sans sa grille, sur l'image\n"
                "  --grille           affiche le repère et sa grille sur l'image\n"
-               "  --graphes GRAPHES  écrit la page des trois graphes x(t), y(t), y(x) (.pdf ou .png)\n"
-               "  --mesures FICHIER  écrit le tableau des positions en CSV (« ; », virgule décimale)\n"
+               "  --vecteurs         dessine les vecteurs vitesse à chaque photographie\n"
+               "  --deltav           dessine les vecteurs variation de vitesse Δv\n"
+               "  --trajectoire      trace la trajectoire\n"
+               "  --sommet           marque le sommet et le point de chute\n"
+               "  --taille N         agrandit l'image N fois (1 à 4) ; vecteurs, tracés et textes\n"
+               "                     sont dessinés à cette taille\n"
+               "  --graphes GRAPHES  écrit la page des cinq graphes x(t), y(t), y(x), vitesses et\n"
+               "                     énergies, en vectoriel (.pdf, texte sélectionnable, ou .png à 150 dpi)\n"
+               "  --mesures FICHIER  écrit le tableau du vol complet en CSV (résumé en tête, « ; »,\n"
+               "                     virgule décimale), le même que celui de la fenêtre\n"
                "\n"
                "  -h, --help         affiche cette aide et quitte\n"
                "  -v, --version      affiche la version et quitte\n"

@@ -17,6 +17,11 @@ struct Arguments {
     int chronoMs = -1;      // --chrono; -1: the set-up's own interval
     bool repere = false;    // --repere
     bool grille = false;    // --grille
+    bool vecteurs = false;     // --vecteurs
+    bool deltaV = false;       // --deltav
+    bool trajectoire = false;  // --trajectoire
+    bool sommet = false;       // --sommet
+    int taille = 1;            // --taille: 1 to 4, the picture enlarged, overlays and texts drawn at that size
 
     QString erreur;         // Mode::Erreur: the message for the standard error stream
 

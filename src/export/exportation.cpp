@@ -7,9 +7,12 @@
 #include "core/module1.h"
 #include "export/fichiers_image.h"
 #include "export/plateforme_console.h"
+#include "analyse/dessin.h"
 #include "analyse/fichiers.h"
+#include "analyse/mesuresscene.h"
 #include "analyse/mesures.h"
 #include "graphs/graphes.h"
+#include "graphs/pageimprimee.h"
 #include "widgets/picturebox.h"
 #include "scene/feuillep.h"
 
@@ -17,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTextStream>
 #include <QTimer>
 
@@ -33,11 +37,30 @@ int echec(const QString& message)
 
 int exporteImage(feuilleP& f, PlateformeConsole& console, const Arguments& a)
 {
+    const analyse::OptionsMesures outils{a.vecteurs, a.deltaV, a.trajectoire, a.sommet};
+    // At natural size the tools are ticked before the flight and drawn during it, as in the window;
+    // enlarged, they are drawn afterwards at the new size over the enlarged picture.
+    if (a.taille == 1 && f.mesuresScene) {
+        f.mesuresScene->vecteursVitesse->setChecked(outils.vitesse);
+        f.mesuresScene->vecteursDeltaV->setChecked(outils.deltaV);
+        f.mesuresScene->traceTrajectoire->setChecked(outils.trace);
+        f.mesuresScene->sommetImpact->setChecked(outils.sommetImpact);
+    }
     voleAvecChronophotographie(f, a.repere, a.grille);
     console.pressePapiers = QImage();
     f.Command4_Click();
+    QImage image = console.pressePapiers;
+    if (a.taille > 1 && !image.isNull()) {
+        const QSize scene = image.size();
+        image = image.convertToFormat(QImage::Format_RGB32)
+                    .scaled(scene * a.taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(a.taille, a.taille);
+        analyse::dessineMesures(p, f.entreesMesures().conditions, outils, scene);
+    }
     QString erreur;
-    if (!analyse::enregistreImage(console.pressePapiers, a.image, &erreur))
+    if (!analyse::enregistreImage(image, a.image, &erreur))
         return echec(QStringLiteral("impossible d'écrire « %1 » : %2").arg(a.image, erreur));
     return CodeSortie::Succes;
 }
@@ -48,8 +71,8 @@ int exporteGraphes(feuilleP& f, PlateformeConsole& console, const Arguments& a)
     graphes fenetre(f.entreesGraphes());
     if (fenetre.grapheImpossible || console.messages.size() > avant)
         return CodeSortie::Fichier;  // the graph window's own message is already written
-    const QString erreur = enregistrePageGraphes(
-        {fenetre.Picture1->Image(), fenetre.Picture2->Image(), fenetre.Picture3->Image()}, a.graphes);
+    const EntreesMesures e = f.entreesMesures();
+    const QString erreur = enregistrePageGraphes(pageDuVol(e.conditions, e.montage), a.graphes);
     if (!erreur.isEmpty())
         return echec(QStringLiteral("impossible d'écrire « %1 » : %2").arg(a.graphes, erreur));
     return CodeSortie::Succes;
@@ -76,8 +99,11 @@ void voleAvecChronophotographie(feuilleP& f, bool repere, bool grille)
     for (int n = 0; f.Timer1->isActive() && n < ticksMaximum; ++n)
         f.Timer1_Timer();
     f.Timer1->stop();
+    // The grid with --grille, the frame alone with --repere; otherwise as the set-up has it.
     if (grille)
         f.Check3->setChecked(true);
+    else if (repere)
+        f.Check3->setChecked(false);
     if (repere || grille || repereAffiche) {
         f.Check1->setChecked(true);
         f.Check1_Click();

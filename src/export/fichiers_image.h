@@ -4,10 +4,10 @@
 // aside and replaces the old one only when complete, so a failure leaves an existing file intact.
 // The scene's picture goes through the measurements' writer (analyse::enregistreImage).
 
-#include <QImage>
-#include <QList>
 #include <QString>
 
-// The page of the three graphs, as the graph window prints it: PDF (an A4 page) or PNG (the same
-// page at 150 dots per inch). Returns an empty string on success, otherwise the reason, in French.
-QString enregistrePageGraphes(const QList<QImage>& graphes, const QString& chemin);
+struct PageGraphes;
+
+// The page of the graphs drawn as vectors: PDF (an A4 page, text that can be selected) or PNG
+// (the same drawing at 150 dots per inch). Returns an empty string on success, otherwise the reason, in French.
+QString enregistrePageGraphes(const PageGraphes& contenu, const QString& chemin);

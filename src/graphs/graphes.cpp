@@ -59,6 +59,33 @@ graphes::graphes(const EntreesGraphes& entrees, QWidget* parent)
     Form_Load(entrees);
 }
 
+void graphes::ajouteEnergies(const std::function<void(QWidget*)>& energies)
+{
+    energies_ = energies;
+    if (!energies_ || vitessesEnergies)
+        return;
+    // Outside the layout, so the described controls keep their places.
+    vitessesEnergies = bouton(QStringLiteral("vitessesEnergies"), QStringLiteral("Vitesses et énergies…"), this);
+    vitessesEnergies->setToolTip(QStringLiteral("Graphes des vitesses et des énergies du même lancer"));
+    vitessesEnergies->adjustSize();
+    vitessesEnergies->move(width() - vitessesEnergies->width() - margeLaterale, height() - vitessesEnergies->height() - 12);
+    connect(vitessesEnergies, &QPushButton::clicked, this, &graphes::vitessesEnergies_Click);
+}
+
+void graphes::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    if (vitessesEnergies)
+        vitessesEnergies->move(width() - vitessesEnergies->width() - margeLaterale,
+                               height() - vitessesEnergies->height() - 12);
+}
+
+void graphes::vitessesEnergies_Click()
+{
+    if (energies_)
+        energies_(this);
+}
+
 void graphes::construitControles(const QRect& rectangle)
 {
     const QSize fenetre = rectangle.isValid() ? rectangle.size() : QSize(800, 600);
@@ -232,11 +259,12 @@ void graphes::etiquettes(PictureBox* boite, const QString& nomVertical, const QS
     boite->Print(texteHorizontal, true);
 }
 
-void graphes::affiche(const EntreesGraphes& entrees, QWidget* parent)
+void graphes::affiche(const EntreesGraphes& entrees, QWidget* parent, const std::function<void(QWidget*)>& energies)
 {
     graphes fenetre(entrees, parent);
     if (fenetre.grapheImpossible)
         return;
+    fenetre.ajouteEnergies(energies);
     fenetre.exec();
 }
 

@@ -10,6 +10,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class PictureBox;
 class QLabel;
 class QPushButton;
@@ -32,7 +34,10 @@ public:
 
     // Builds the window and shows it modally, unless the graphs were refused (the message has
     // then been shown and nothing else appears).
-    static void affiche(const EntreesGraphes& entrees, QWidget* parent);
+    static void affiche(const EntreesGraphes& entrees, QWidget* parent,
+                        const std::function<void(QWidget*)>& energies = {});
+    // A button beside the described ones that opens the velocity and energy graphs.
+    void ajouteEnergies(const std::function<void(QWidget*)>& energies);
 
     // 1 when the load refused the graphs; such a window never becomes visible.
     qint16 grapheImpossible = 0;
@@ -54,6 +59,7 @@ public:
     QPushButton* Command7 = nullptr;
     QPushButton* Command8 = nullptr;
     QPushButton* Command9 = nullptr;
+    QPushButton* vitessesEnergies = nullptr;  // beside the described buttons, bottom right
 
     // Units of the picture boxes: the 235 x 235 drawing area, plus a strip under it where the
     // horizontal axis label (printed at 230) is not cut off.
@@ -70,11 +76,15 @@ public Q_SLOTS:
     void Command7_Click();
     void Command8_Click();
     void Command9_Click();
+    void vitessesEnergies_Click();
 
     int exec() override;
 
 public:
     void setVisible(bool visible) override;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void construitControles(const QRect& rectangle);
@@ -86,4 +96,5 @@ private:
     void imprime(const QList<const PictureBox*>& boites, const QString& titre);
 
     VolGraphes vol_;
+    std::function<void(QWidget*)> energies_;
 };

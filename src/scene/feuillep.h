@@ -5,6 +5,7 @@
 // spread over several files by concern (feuillep_*.cpp).
 
 #include "platform/plateforme.h"
+#include "graphs/energiesgraphes.h"
 #include "graphs/graphes.h"
 #include "analyse/mesures.h"
 #include "sim/animation.h"
@@ -136,6 +137,8 @@ public:
     EntreesGraphes entreesGraphes() const;
     // What the table of positions is given (feuillep_mesures.cpp).
     EntreesMesures entreesMesures() const;
+    // What the velocity and energy graphs are given: the throw of the table.
+    EntreesEnergies entreesEnergies() const;
 
 public Q_SLOTS:
     void Form_Load();

@@ -3,6 +3,8 @@
 
 #include "scene/feuillep.h"
 
+#include "graphs/energiesgraphes.h"
+
 #include "calc/machine.h"
 #include "core/module1.h"
 #include "graphs/graphes.h"
@@ -174,7 +176,8 @@ EntreesGraphes feuilleP::entreesGraphes() const
 
 void feuilleP::Command14_Click()
 {
-    graphes::affiche(entreesGraphes(), this);
+    graphes::affiche(entreesGraphes(), this,
+                     [this](QWidget* parent) { grapheEnergies::affiche(entreesEnergies(), parent); });
 }
 
 void feuilleP::fich_Change()

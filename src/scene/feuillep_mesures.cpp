@@ -38,7 +38,16 @@ EntreesMesures feuilleP::entreesMesures() const
                     Text4->text() + QStringLiteral("° ; intervalle = ") +
                     QString::number(analyse::intervalleBorne(r.intervalleMs)) + QStringLiteral(" ms")};
     e.rebondit = r.projectile == int(sim::Projectile::Ballon);
+    e.conditions.sortieInitialise = r.sortieInitialise;
+    e.montage = {Combo1->currentText(), Combo2->currentText(), Text1->text(), Text2->text(), Text3->text(),
+                 Text4->text()};
     return e;
+}
+
+EntreesEnergies feuilleP::entreesEnergies() const
+{
+    const EntreesMesures m = entreesMesures();
+    return {Combo2->currentText(), geometry(), m.conditions, m.montage};
 }
 
 void feuilleP::installeMesures()
@@ -51,6 +60,9 @@ void feuilleP::installeMesures()
                                    r.projectile == int(sim::Projectile::Ballon)};
     };
     lien.entrees = [this] { return entreesMesures(); };
+    lien.energies = [this](const EntreesMesures& vol) {
+        grapheEnergies::affiche({vol.montage.projectile, geometry(), vol.conditions, vol.montage}, this);
+    };
     // Flattened and restored as the copy command does.
     lien.imageAplatie = [this] {
         miseniv();
@@ -63,6 +75,9 @@ void feuilleP::installeMesures()
         return image;
     };
     mesuresScene = new MesuresScene(lien, this);
+    // The help line over the scene keeps its own sentence; the tools are announced beside it.
+    Picture2->setToolTip(QStringLiteral("Clic droit : outils de mesure (vecteurs, trajectoire, sommet, tableau, "
+                                        "graphes des vitesses et des énergies)"));
     // Hiding the frame or changing its kind clears the drawing layer.
     connect(Check1, &QCheckBox::clicked, mesuresScene, [this](bool coche) {
         if (!coche)

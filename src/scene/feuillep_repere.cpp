@@ -46,7 +46,7 @@ void feuilleP::miseniv()
         Check1->setChecked(false);
         Check1_Click();
     }
-    sauvetage = Picture2->Image();
+    sauvetage = Picture2->ImageSansSurcouche();  // the measuring tools stay apart, as on the screen
     if (repereAffiche) {
         Check1->setChecked(true);
         Check1_Click();

@@ -66,7 +66,7 @@ void PictureBox::setBackColor(const QColor& c)
     update();
 }
 
-QImage PictureBox::Image() const
+QImage PictureBox::ImageSansSurcouche() const
 {
     QImage composite(size(), QImage::Format_RGB32);
     composite.fill(fondCouleur_);
@@ -77,9 +77,25 @@ QImage PictureBox::Image() const
     return composite;
 }
 
+QImage PictureBox::Image() const
+{
+    QImage composite = ImageSansSurcouche();
+    if (!surcouche_.isNull()) {
+        QPainter p(&composite);
+        p.drawImage(0, 0, surcouche_);
+    }
+    return composite;
+}
+
+void PictureBox::setSurcouche(const QImage& image)
+{
+    surcouche_ = image;
+    update();
+}
+
 void PictureBox::fixeDessin()
 {
-    fond_ = Image();
+    fond_ = ImageSansSurcouche();
     calque_.fill(Qt::transparent);
 }
 
@@ -210,6 +226,8 @@ void PictureBox::paintEvent(QPaintEvent* e)
     if (!fond_.isNull())
         p.drawImage(zone.topLeft(), fond_, zone);
     p.drawImage(zone.topLeft(), calque_, zone);
+    if (!surcouche_.isNull())
+        p.drawImage(zone.topLeft(), surcouche_, zone);
     for (const ImageControl* image : images_)
         if (image->isVisible() && !image->picture().isNull() && image->rect().intersects(zone))
             p.drawImage(QPointF(image->left(), image->top()), image->picture());

@@ -29,8 +29,13 @@ public:
     QColor backColor() const { return fondCouleur_; }
     void setBackColor(const QColor& c);
 
-    // The composite of background and drawing layer (without the ImageControls).
+    // The composite of background, drawing layer and overlay (without the ImageControls).
     QImage Image() const;
+    // The same without the overlay: what is kept aside and given back as the background.
+    QImage ImageSansSurcouche() const;
+    // A transparent picture over the drawing layer that can be replaced or removed as a whole
+    // (the measuring tools of the last flight); null: none.
+    void setSurcouche(const QImage& image);
     // The background becomes the current composite, so that later clears keep the drawing.
     void fixeDessin();
     // Clears the drawing layer; the background stays. The current position goes back to (0, 0).
@@ -84,6 +89,7 @@ private:
 
     QImage fond_;
     QImage calque_;
+    QImage surcouche_;
     QColor fondCouleur_ = Qt::white;
     QRectF echelle_;
     QTransform versPixels_;

@@ -3,6 +3,7 @@
 // the scene's image, driven through the main window's handlers.
 
 #include "analyse/dessin.h"
+#include "analyse/tableauvol.h"
 #include "analyse/mesures.h"
 #include "analyse/mesuresscene.h"
 #include "core/module1.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -110,6 +112,7 @@ private Q_SLOTS:
         QTest::newRow("trace") << "traceTrajectoire" << "Tracer la trajectoire" << true;
         QTest::newRow("marques") << "sommetImpact" << "Sommet et point de chute" << true;
         QTest::newRow("tableau") << "tableauMesures" << "Tableau des positions…" << false;
+        QTest::newRow("énergies") << "grapheEnergies" << "Graphes des vitesses et des énergies…" << false;
         QTest::newRow("image") << "enregistrerImage" << "Enregistrer l'image sous…" << false;
     }
     void menu()
@@ -262,12 +265,18 @@ private Q_SLOTS:
         mesures m(lancerParDefaut(true));
         QCOMPARE(m.objectName(), QStringLiteral("mesures"));
         QCOMPARE(m.windowTitle(), QStringLiteral("Tableau des positions"));
-        QCOMPARE(m.tableau->model()->rowCount(), 19);  // 0 … 2,70 s; the landing is at 2,85 s
-        QCOMPARE(m.tableau->model()->columnCount(), 7);
-        QCOMPARE(m.tableau->model()->index(1, 1).data().toString(), QStringLiteral("0,150"));
-        QCOMPARE(m.tableau->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("x (m)"));
+        // The whole flight: past the last photograph before the landing, through the bounces.
+        const QAbstractItemModel* modele = m.tableau->model();
+        QCOMPARE(modele->columnCount(), 11);
+        QCOMPARE(modele->index(1, 1).data().toString(), QStringLiteral("0,150"));
+        QCOMPARE(modele->headerData(2, Qt::Horizontal).toString(), QStringLiteral("x (m)"));
+        const QModelIndexList chute = modele->match(modele->index(0, 10), Qt::DisplayRole, QStringLiteral("chute"));
+        QCOMPARE(chute.size(), 1);
+        QCOMPARE(modele->index(chute.first().row(), 1).data().toString(), QStringLiteral("2,846"));
+        QCOMPARE(modele->index(chute.first().row(), 2).data().toString(), QStringLiteral("3,47"));
+        QCOMPARE(modele->index(modele->rowCount() - 1, 10).data().toString(), QStringLiteral("arrêt"));
         QVERIFY(m.resumeVol->text().contains(QStringLiteral("Hauteur maximale : 9,92 m à t = 1,42 s")));
-        QVERIFY(m.note->text().contains(QStringLiteral("premier impact")));
+        QVERIFY(m.note->text().contains(QStringLiteral("chaque impact du ballon")));
         QVERIFY(!mesures(lancerParDefaut(false)).note->text().contains(QStringLiteral("ballon")));
         for (QPushButton* b : {m.copier, m.exporter, m.imprimer, m.fermer})
             QVERIFY(!b->text().isEmpty());
@@ -275,13 +284,14 @@ private Q_SLOTS:
 
         m.copier_Click();
         QCOMPARE(rec().textesCopies.size(), 1);
-        QVERIFY(rec().textesCopies.first().startsWith(QStringLiteral("n\tt (s)\tx (m)")));
-        QCOMPARE(rec().textesCopies.first().count(QLatin1Char('\n')), 20);
+        QVERIFY(rec().textesCopies.first().contains(QStringLiteral("\nn\tt (s)\tx (m)")));
+        QCOMPARE(rec().textesCopies.first().count(QLatin1Char('\n')),
+                 m.tableauVol().sommaire.size() + modele->rowCount() + 2);
 
         QTemporaryDir dossier;
         rec().fichiersChoisis = {dossier.filePath(QStringLiteral("lancer"))};
         m.exporter_Click();
-        QCOMPARE(lis(dossier.filePath(QStringLiteral("lancer.csv"))), analyse::texteCsv(m.lignes()));
+        QCOMPARE(lis(dossier.filePath(QStringLiteral("lancer.csv"))), analyse::texteCsvVol(m.tableauVol()));
         QVERIFY(rec().messages.isEmpty());
 
         m.imprimer_Click();
@@ -316,7 +326,70 @@ private Q_SLOTS:
             }
         });
         action(f, "tableauMesures")->trigger();
-        QCOMPARE(lignes, 19);
+        QCOMPARE(lignes, analyse::tableauVol(f.entreesMesures().conditions, f.entreesMesures().montage).lignes.size());
+        QVERIFY(lignes > 19);  // the whole flight, not only up to the last photograph before the landing
+    }
+
+    // Ticked after a flight, a tool draws that flight at once; unticked, it goes.
+    void outilsApresLeVol_data()
+    {
+        QTest::addColumn<QString>("outil");
+        QTest::newRow("vecteurs") << "vecteursVitesse";
+        QTest::newRow("Δv") << "vecteursDeltaV";
+        QTest::newRow("trace") << "traceTrajectoire";
+        QTest::newRow("marques") << "sommetImpact";
+    }
+    void outilsApresLeVol()
+    {
+        QFETCH(QString, outil);
+        feuilleP f;
+        f.Combo2->setCurrentIndex(0);  // the apple: one arc
+        f.Combo2_Click();
+        f.command12_Click();
+        anime(f);
+        const QImage apresLeVol = f.Picture2->Image();
+        // Fields typed since do not change the flight the tools and the table show.
+        f.Text3->setText(QStringLiteral("5,0"));
+        f.Text3_LostFocus();
+        QAction* a = f.findChild<QAction*>(outil);
+        a->trigger();
+        QVERIFY(a->isChecked());
+        const QImage coche = f.Picture2->Image();
+        QVERIFY(coche != apresLeVol);
+        analyse::Conditions vole = f.entreesMesures().conditions;
+        vole.vx = sim::voxvoy(14.0f, 85.0f).vx;
+        vole.vy = sim::voxvoy(14.0f, 85.0f).vy;
+        QImage attendu(f.Picture2->size(), QImage::Format_ARGB32_Premultiplied);
+        attendu.fill(Qt::transparent);
+        {
+            QPainter p(&attendu);
+            p.setRenderHint(QPainter::Antialiasing);
+            analyse::dessineMesures(p, vole, {outil == "vecteursVitesse", outil == "vecteursDeltaV",
+                                              outil == "traceTrajectoire", outil == "sommetImpact"}, f.Picture2->size());
+        }
+        // The drawing of the flown throw, not of the fields typed since.
+        int dessines = 0;
+        int pareils = 0;
+        for (int y = 0; y < attendu.height(); ++y)
+            for (int x = 0; x < attendu.width(); ++x)
+                if (qAlpha(attendu.pixel(x, y)) == 255) {
+                    ++dessines;
+                    pareils += (coche.pixel(x, y) | 0xFF000000) == attendu.pixel(x, y);
+                }
+        QVERIFY(pareils > dessines * 9 / 10);
+        QVERIFY(dessines > 10);
+        a->trigger();
+        QCOMPARE(f.Picture2->Image(), apresLeVol);
+        QVERIFY(f.Picture2->toolTip().contains(QStringLiteral("Clic droit")));
+    }
+
+    // The energies need a mass: every projectile of the list gives one in its caption.
+    void massesDesProjectiles()
+    {
+        feuilleP f;
+        QCOMPARE(f.Combo2->count(), 5);
+        for (int i = 0; i < f.Combo2->count(); ++i)
+            QVERIFY2(sim::masseLegende(f.Combo2->itemText(i)).has_value(), qPrintable(f.Combo2->itemText(i)));
     }
 
     void enregistrerLImage()

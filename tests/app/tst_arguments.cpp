@@ -68,6 +68,10 @@ private Q_SLOTS:
         QTest::newRow("nom vide") << QStringList{"--mesures", " "} << "l'option --mesures attend un nom de fichier";
         QTest::newRow("deux images") << QStringList{"--image", "a.png", "--image", "b.png"}
                                      << "l'option --image n'est permise qu'une fois";
+        QTest::newRow("taille 5") << QStringList{"--image", "a.png", "--taille", "5"}
+                                  << "--taille attend un nombre entier de 1 à 4 (reçu : « 5 »)";
+        QTest::newRow("vecteurs sans image") << QStringList{"--vecteurs", "--graphes", "g.pdf"}
+                                             << "--vecteurs, --deltav, --trajectoire, --sommet et --taille s'emploient avec --image";
     }
     void refus()
     {

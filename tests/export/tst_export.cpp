@@ -121,7 +121,7 @@ private Q_SLOTS:
         QTest::newRow("svg") << QStringList{"--image", chemin("a.svg")} << "a.svg" << QByteArray("<?xml");
         QTest::newRow("graphes pdf") << QStringList{"--graphes", chemin("g.pdf")} << "g.pdf" << QByteArray("%PDF");
         QTest::newRow("graphes png") << QStringList{"--graphes", chemin("g.png")} << "g.png" << QByteArray("\x89PNG");
-        QTest::newRow("tableau csv") << QStringList{"--mesures", chemin("m.csv")} << "m.csv" << QByteArray("n;t (s);x (m)");
+        QTest::newRow("tableau csv") << QStringList{"--mesures", chemin("m.csv")} << "m.csv" << QByteArray("\xEF\xBB\xBF\"Lieu : ");
     }
     void formats()
     {
@@ -178,7 +178,33 @@ private Q_SLOTS:
         QVERIFY(ecrit.open(QIODevice::ReadOnly));
         const mesures fenetre(f.entreesMesures());
         QVERIFY(fenetre.lignes().size() > 3);
-        QCOMPARE(ecrit.readAll(), analyse::texteCsv(fenetre.lignes()));
+        QCOMPARE(ecrit.readAll(), analyse::texteCsvVol(fenetre.tableauVol()));
+    }
+
+    // Each option of the picture changes it: the frame without its grid, the tools, the size.
+    void optionsImage_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("autres");
+        QTest::addColumn<int>("taille");
+        QTest::newRow("repère sans grille") << QStringList{"--repere"} << QStringList{"--grille"} << 1;
+        QTest::newRow("vecteurs et sommet") << QStringList{"--vecteurs", "--sommet"} << QStringList{} << 1;
+        QTest::newRow("agrandie") << QStringList{"--taille", "2", "--trajectoire", "--deltav"} << QStringList{"--taille", "2"} << 2;
+    }
+    void optionsImage()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, autres);
+        QFETCH(int, taille);
+        const QString a = chemin(QStringLiteral("oa-%1.png").arg(QTest::currentDataTag()));
+        const QString b = chemin(QStringLiteral("ob-%1.png").arg(QTest::currentDataTag()));
+        QCOMPARE(lance(QStringList{"--image", a} + options).code, 0);
+        QCOMPARE(lance(QStringList{"--image", b} + autres).code, 0);
+        const QImage ia = QImage(a).convertToFormat(QImage::Format_RGB32);
+        const QImage ib = QImage(b).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(ia.size(), QImage(chemin("a.png")).size() * taille);
+        QCOMPARE(ib.size(), ia.size());
+        QVERIFY(ia != ib);
     }
 
     // The picture written is the one the window's copy command gives after the same flight.

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphs/graphes.h"
 
+#include "graphs/energiesgraphes.h"
+
 #include "platform/plateforme_factice.h"
 #include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -378,6 +381,48 @@ private Q_SLOTS:
         QCOMPARE(f.factice.messages.size(), 1);
         QCOMPARE(f.factice.messages.first().titre, QStringLiteral("Imprimer les trois graphes"));
         QCOMPARE(f.factice.messages.first().style, 48);
+    }
+
+    // The velocity and energy graphs: refused without a flight or a readable mass, else drawn
+    // with the mass, the ground as the origin of Epp, and copies of what is shown.
+    void vitessesEtEnergies_data()
+    {
+        QTest::addColumn<QString>("projectile");
+        QTest::addColumn<float>("vy");
+        QTest::addColumn<QString>("message");  // empty: the window opens
+        QTest::newRow("ballon") << "ballon ( m = 450 g )" << 13.9f << "";
+        QTest::newRow("rocher") << "rocher ( m = 1830 kg )" << 13.9f << "";
+        QTest::newRow("masse illisible") << "caillou" << 13.9f << "La masse du projectile ne peut pas être lue dans « caillou »";
+        QTest::newRow("pas de vol") << "pomme ( m = 180 g )" << -1.0f << "Représentation graphique impossible.";
+    }
+    void vitessesEtEnergies()
+    {
+        QFETCH(QString, projectile);
+        QFETCH(float, vy);
+        QFETCH(QString, message);
+        AvecPlateformeFactice f;
+        EntreesEnergies e{projectile, QRect(0, 0, 800, 600), {0.0f, 0.0f, 1.2f, vy, 9.8f, 150.0, true},
+                          {QStringLiteral("Terre"), projectile, "0,0", "0,0", "14,0", "85,0"}};
+        grapheEnergies fenetre(e);
+        QCOMPARE(fenetre.refuse, !message.isEmpty());
+        if (fenetre.refuse) {
+            QCOMPARE(f.factice.messages.size(), 1);
+            QVERIFY2(f.factice.messages.first().texte.startsWith(message), qPrintable(f.factice.messages.first().texte));
+            return;
+        }
+        QVERIFY(f.factice.messages.isEmpty());
+        QVERIFY(fenetre.note->text().contains(QStringLiteral("à partir du sol (y = 0)")));
+        QVERIFY(fenetre.note->text().contains(QStringLiteral("49 %")));
+        QCOMPARE(fenetre.energies->graphe().courbes.size(), 3);
+        QVERIFY(fenetre.vitesses->graphe().symetrique);  // vy changes sign
+        fenetre.copierEnergies_Click();
+        QCOMPARE(f.factice.pressePapiers.size(), 1);
+        QCOMPARE(f.factice.pressePapiers.first(), fenetre.energies->image());
+        QTemporaryDir dossier;
+        f.factice.sortiePdf = dossier.filePath(QStringLiteral("page.pdf"));
+        fenetre.imprimerPage_Click();
+        QVERIFY(f.factice.messages.isEmpty());
+        QVERIFY(QFile(f.factice.sortiePdf).size() > 1000);
     }
 };
 

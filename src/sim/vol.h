@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The whole flight of a throw, asked by the table, the energy graphs and the measuring tools:
+// free flight from the initial conditions, the balloon's damped bounces, and where it ends
+// (on the ground, at rest after the bounces, or leaving the scene sideways when the scene
+// resets itself then). Every date of the flight reads the same arcs.
+
+#include "sim/mouvement.h"
+
+#include <QString>
+#include <QVector>
+
+#include <optional>
+
+namespace sim {
+
+struct ConditionsVol {
+    float x0 = 0.0f;  // m
+    float y0 = 0.0f;  // m
+    float vx = 0.0f;  // m/s
+    float vy = 0.0f;  // m/s
+    float g = 9.8f;   // N/kg
+    bool rebondit = false;          // the balloon
+    bool sortieInitialise = false;  // "Initialiser si sortie de l'écran": leaving sideways ends the flight
+};
+
+// One parabola: from (x0, y0) at date t0 with velocity (vx, vy), until date tFin.
+struct Arc {
+    double t0 = 0;
+    double x0 = 0;
+    double y0 = 0;
+    double vx = 0;
+    double vy = 0;
+    double tFin = 0;
+};
+
+enum class FinVol {
+    AucunVol,  // on the ground and not thrown upwards
+    Sol,       // back on the ground
+    Arret,     // the balloon stops bouncing
+    SortieGauche,
+    SortieDroite,
+};
+
+class Vol {
+public:
+    explicit Vol(const ConditionsVol& c);
+
+    const ConditionsVol& conditions() const { return c_; }
+    const QVector<Arc>& arcs() const { return arcs_; }
+    FinVol fin() const { return fin_; }
+    bool vole() const { return fin_ != FinVol::AucunVol; }
+    double duree() const { return arcs_.isEmpty() ? 0.0 : arcs_.last().tFin; }
+
+    // Position and velocity at date t (0 ≤ t ≤ duree()); after the last arc the projectile
+    // lies where the flight ended, at rest when it stopped.
+    EtatVol etat(double t) const;
+    // The arc flown at date t: at an impact date, the arc that ends there.
+    int arcA(double t) const;
+
+    // The first landing (the free flight's return to y = 0), when the flight gets there.
+    std::optional<double> dateChute() const;
+    // Highest point of the free flight; nullopt when it is not thrown upwards.
+    std::optional<double> dateSommet() const;
+    // Dates where the picture is above the scene's top edge, when it goes there: the first
+    // flight that leaves the view upwards comes back down unseen.
+    std::optional<std::pair<double, double>> horsDeVueEnHaut() const;
+
+private:
+    ConditionsVol c_;
+    QVector<Arc> arcs_;
+    FinVol fin_ = FinVol::AucunVol;
+};
+
+// Mass in kg written in a projectile's caption: "pomme ( m = 180 g )", "rocher ( m = 1830 kg )".
+// nullopt when no mass can be read: energies must not be computed from a guess.
+std::optional<double> masseLegende(const QString& legende);
+
+}  // namespace sim
