@@ -36,6 +36,15 @@ private Q_SLOTS:
         QTest::newRow("marques arrondi") << boule + "outils: marques\n" << "marques.portee = 9,47" << false;
         QTest::newRow("tableau") << boule + "outils: tableau\n" << "tableau.t(2) = 0,300" << true;
         QTest::newRow("tableau ordonnee") << boule + "outils: tableau\n" << "tableau.y(2) = 5,85" << true;
+        // Δv arrows span two intervals (2·g·τ = 2,94 m/s here); none from the first photograph.
+        const QString dv = boule + "outils: deltav\n";
+        QTest::newRow("Δv sans l'outil") << boule << "deltav.norme(1) = 2,94" << false;
+        QTest::newRow("Δv") << dv << "deltav.norme(1) = 2,94" << true;
+        QTest::newRow("Δv vertical") << dv << "deltav.x(3) = 0,00" << true;
+        QTest::newRow("Δv vers le bas") << dv << "deltav.y(3) = 2,94" << false;
+        QTest::newRow("Δv sur Mars") << dv << "deltav.norme(2)[lieu=Mars] = 1,11" << true;
+        QTest::newRow("échelle Δv") << dv << "deltav.echelle = 2" << true;
+        QTest::newRow("Δv à la première photographie") << dv << "deltav.norme(0) = 0" << false;
     }
     void controle()
     {
