@@ -7,9 +7,10 @@ namespace exercices {
 
 namespace {
 
-// One writing line: about 14 cm of leaders in the statement's 10 pt Arial, inside the list's
-// indent on an A4 page.
-const QString ligneReponse = QString(38, QChar(0x2026));
+// One writing line: about 13,5 cm of leaders inside the list's indent on an A4 page, in a size
+// that spaces the lines as ruled paper does (about 6,5 mm).
+const QString ligneReponse = QStringLiteral("<span style=\"font-size:16pt\">") + QString(24, QChar(0x2026))
+                             + QStringLiteral("</span>");
 
 QString questionsAvecLignes(const QString& liste)
 {
