@@ -39,7 +39,7 @@ void Constructeur::cellule(Paragraphe&& p)
     celluleCourante_.clear();
 }
 
-void Constructeur::rangee(const QList<int>& cellx)
+void Constructeur::rangee(const QList<int>& cellx, Cadre cadre)
 {
     // Text after the last \cell of the row still belongs to the row.
     if (!celluleCourante_.empty()) {
@@ -49,7 +49,7 @@ void Constructeur::rangee(const QList<int>& cellx)
     if (rangeeCourante_.empty())
         return;  // \row with no cell
     const size_t cellules = std::min<size_t>(rangeeCourante_.size(), kColonnesMax);
-    tableau_.push_back(Rangee{std::move(rangeeCourante_), cellx});
+    tableau_.push_back(Rangee{std::move(rangeeCourante_), cellx, cadre});
     rangeeCourante_.clear();
     // Every cell of a QTextTable costs memory even when empty: one wide row must not
     // multiply thousands of narrow ones.
@@ -108,7 +108,7 @@ const QTextCharFormat& Constructeur::format(const FormatCar& car, const QString&
 void Constructeur::fermeTableau()
 {
     if (!celluleCourante_.empty() || !rangeeCourante_.empty())
-        rangee({});
+        rangee({}, Cadre{});
     if (tableau_.empty())
         return;
     size_t colonnes = 1;
@@ -117,9 +117,10 @@ void Constructeur::fermeTableau()
     colonnes = std::min<size_t>(colonnes, kColonnesMax);
 
     QTextTableFormat format;
-    format.setCellPadding(2);
+    const Cadre& cadre = tableau_.front().cadre;
+    format.setCellPadding(cadre.marge < 0 ? 2.0 : cadre.marge / kTwipsParPixel);
     format.setCellSpacing(0);
-    format.setBorder(1);
+    format.setBorder(cadre.bordure < 0 ? 1.0 : cadre.bordure / kTwipsParPixel);
     const QList<int>& cellx = tableau_.front().cellx;
     if (size_t(cellx.size()) == colonnes) {
         QList<QTextLength> largeurs;

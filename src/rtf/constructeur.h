@@ -46,7 +46,13 @@ public:
 
     void paragraphe(Paragraphe&& p);
     void cellule(Paragraphe&& p);
-    void rangee(const QList<int>& cellx);
+    // How a row's cells are framed, in twips; -1 where the row does not say (the table then
+    // gets a thin border and a small padding).
+    struct Cadre {
+        int bordure = -1;  // 0: no border
+        int marge = -1;
+    };
+    void rangee(const QList<int>& cellx, Cadre cadre);
     void termine();
 
 private:
@@ -54,6 +60,7 @@ private:
     struct Rangee {
         std::vector<std::vector<Paragraphe>> cellules;
         QList<int> cellx;
+        Cadre cadre;
     };
 
     void ecris(QTextCursor& c, const Paragraphe& p, Listes& listes, bool& blocLibre);

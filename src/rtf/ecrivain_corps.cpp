@@ -188,14 +188,33 @@ void Ecrivain::aPlat(QTextFrame* f, bool dansTableau, bool& premier)
 void Ecrivain::tableau(QTextTable* t)
 {
     const int colonnes = t->columns();
-    const QList<QTextLength> largeurs = t->format().columnWidthConstraints();
+    const QTextTableFormat format = t->format();
+    const QList<QTextLength> largeurs = format.columnWidthConstraints();
+    const int marge = std::clamp(twips(format.cellPadding()), 0, 1440);
+    // Word processors draw no border that a cell does not declare: each cell says its own,
+    // or says it has none.
+    const bool bordure = format.border() > 0 && format.borderStyle() != QTextFrameFormat::BorderStyle_None;
+    const int epaisseur = std::clamp(twips(format.border()), 1, 255);
     for (int r = 0; r < t->rows(); ++r) {
         motCle("trowd");
-        motCle("trgaph", 108);
+        motCle("trgaph", marge);
+        for (const char* cote : {"trpaddl", "trpaddr", "trpaddt", "trpaddb"})
+            motCle(cote, marge);
+        for (const char* cote : {"trpaddfl", "trpaddfr", "trpaddft", "trpaddfb"})
+            motCle(cote, 3);  // the paddings are in twips
         int x = 0;
         for (int c = 0; c < colonnes; ++c) {
-            const bool fixe = largeurs.size() == colonnes && largeurs[c].type() == QTextLength::FixedLength;
-            x += fixe ? std::max(1, twips(largeurs[c].rawValue())) : 9638 / colonnes;
+            for (const char* cote : {"clbrdrt", "clbrdrl", "clbrdrb", "clbrdrr"}) {
+                motCle(cote);
+                motCle(bordure ? "brdrs" : "brdrnone");
+                if (bordure)
+                    motCle("brdrw", epaisseur);
+            }
+            const bool largeurDonnee = largeurs.size() == colonnes;
+            const QTextLength::Type type = largeurDonnee ? largeurs[c].type() : QTextLength::VariableLength;
+            x += type == QTextLength::FixedLength        ? std::max(1, twips(largeurs[c].rawValue()))
+                 : type == QTextLength::PercentageLength ? std::max(1, int(std::lround(9638 * largeurs[c].rawValue() / 100)))
+                                                         : 9638 / colonnes;
             motCle("cellx", x);
         }
         for (int c = 0; c < colonnes; ++c) {

@@ -98,6 +98,14 @@ private:
     int codePageOctets_ = 0;
     Paragraphe courant_;
     QList<int> cellx_;
+    Constructeur::Cadre cadre_;  // of the row being defined
+    // The cell border side being read (\clbrdrt … then \brdrs, \brdrw)
+    struct CoteBordure {
+        bool actif = false;
+        bool trait = false;
+        int largeur = 0;
+    } cote_;
+    void finCote();
 
     // Tables being read
     struct PoliceEnCours {

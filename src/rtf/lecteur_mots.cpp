@@ -181,6 +181,13 @@ bool Lecteur::destination(QByteArrayView mot)
     return true;
 }
 
+void Lecteur::finCote()
+{
+    if (cote_.actif)
+        cadre_.bordure = std::max(cadre_.bordure, cote_.trait ? (cote_.largeur > 0 ? cote_.largeur : 15) : 0);
+    cote_ = {};
+}
+
 void Lecteur::motTexte(QByteArrayView mot, bool aParam, int param)
 {
     Etat& e = etat();
@@ -199,10 +206,17 @@ void Lecteur::motTexte(QByteArrayView mot, bool aParam, int param)
     else if (m == "row") {
         if (!courant_.segments.empty())
             finParagraphe(true);
-        constructeur_->rangee(cellx_);
+        constructeur_->rangee(cellx_, cadre_);
     }
-    else if (m == "trowd") cellx_.clear();
-    else if (m == "cellx") { if (cellx_.size() < Constructeur::kColonnesMax) cellx_.append(param); }
+    else if (m == "trowd") { cellx_.clear(); cadre_ = {}; cote_ = {}; }
+    else if (m == "cellx") { finCote(); if (cellx_.size() < Constructeur::kColonnesMax) cellx_.append(param); }
+    else if (m == "clbrdrt" || m == "clbrdrl" || m == "clbrdrb" || m == "clbrdrr") { finCote(); cote_.actif = true; }
+    else if (m == "brdrw") cote_.largeur = std::clamp(param, 0, 255);
+    else if (m == "brdrnone") cote_.trait = false;
+    else if (m == "brdrt" || m == "brdrb" || m == "brdrl" || m == "brdrr" || m == "brdrbtw" || m == "brdrbar" || m == "box")
+        finCote();  // a paragraph's border, not a cell's
+    else if (m.substr(0, 4) == "brdr" && m != "brdrcf") cote_.trait = true;  // \brdrs, \brdrdb, \brdrdot…
+    else if (m == "trpaddl") cadre_.marge = std::clamp(param, 0, 1440);
     else if (m == "emdash") ajouteCaractere(0x2014);
     else if (m == "endash") ajouteCaractere(0x2013);
     else if (m == "bullet") ajouteCaractere(0x2022);

@@ -2,6 +2,7 @@
 // A figure quoted by an exercise is checked against what the pupil's procedure shows: the
 // same ticks as the scene (recording moves the dates), or the text a tool draws.
 
+#include "exercices/reponses.h"
 #include "exercices/source.h"
 
 #include <QtTest>
@@ -36,6 +37,15 @@ private Q_SLOTS:
         QTest::newRow("marques arrondi") << boule + "outils: marques\n" << "marques.portee = 9,47" << false;
         QTest::newRow("tableau") << boule + "outils: tableau\n" << "tableau.t(2) = 0,300" << true;
         QTest::newRow("tableau ordonnee") << boule + "outils: tableau\n" << "tableau.y(2) = 5,85" << true;
+        // Δv arrows span two intervals (2·g·τ = 2,94 m/s here); none from the first photograph.
+        const QString dv = boule + "outils: deltav\n";
+        QTest::newRow("Δv sans l'outil") << boule << "deltav.norme(1) = 2,94" << false;
+        QTest::newRow("Δv") << dv << "deltav.norme(1) = 2,94" << true;
+        QTest::newRow("Δv vertical") << dv << "deltav.x(3) = 0,00" << true;
+        QTest::newRow("Δv vers le bas") << dv << "deltav.y(3) = 2,94" << false;
+        QTest::newRow("Δv sur Mars") << dv << "deltav.norme(2)[lieu=Mars] = 1,11" << true;
+        QTest::newRow("échelle Δv") << dv << "deltav.echelle = 2" << true;
+        QTest::newRow("Δv à la première photographie") << dv << "deltav.norme(0) = 0" << false;
     }
     void controle()
     {
@@ -49,6 +59,33 @@ private Q_SLOTS:
         QVERIFY2(s, qPrintable(erreur));
         const QString message = exercices::verifie(*s, s->controles.first());
         QVERIFY2(message.isEmpty() == accepte, qPrintable(message));
+    }
+
+    // Writing lines go under the questions only, as many as asked.
+    void espacesReponse_data()
+    {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QList<int>>("lignes");
+        const QString etapes = "<h2>L'expérience</h2><ol><li>Enregistrer.</li></ol>";
+        QTest::newRow("deux par défaut") << etapes + "<h2>Questions</h2>\n<ol>\n<li>a</li>\n<li>b</li>\n</ol>"
+                                         << QList<int>{0, 2, 2};
+        QTest::newRow("nombre demandé") << "<h2>Questions</h2><ol><li lignes=\"0\">a</li><li lignes=\"4\">b</li></ol>"
+                                        << QList<int>{0, 4};
+        QTest::newRow("liste après les questions") << "<h2>Questions</h2><ol><li>a</li></ol><ol><li lignes=\"3\">b</li></ol>"
+                                                   << QList<int>{2, 0};
+        QTest::newRow("sans questions") << etapes << QList<int>{0};
+    }
+    void espacesReponse()
+    {
+        QFETCH(QString, html);
+        QFETCH(QList<int>, lignes);
+        const QString res = exercices::avecEspacesReponse(html);
+        QVERIFY(!res.contains("lignes="));
+        static const QRegularExpression item("<li>(.*?)</li>", QRegularExpression::DotMatchesEverythingOption);
+        QList<int> trouvees;
+        for (auto it = item.globalMatch(res); it.hasNext();)
+            trouvees << int(it.next().captured(1).count("<br />"));
+        QCOMPARE(trouvees, lignes);
     }
 
     // Every source says how the pupil runs the flight.

@@ -155,7 +155,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("configuration");
         QTest::newRow("lancer par défaut") << QString();
         QTest::newRow("rocher sur Mars") << QStringLiteral("exercices/02_mars_rocher.P03");
-        QTest::newRow("ballon") << QStringLiteral("exercices/07_rebonds.P03");
+        QTest::newRow("ballon") << QStringLiteral("exercices/09_rebonds.P03");
     }
     void memeTableauQueLaFenetre()
     {

@@ -147,6 +147,8 @@ private slots:
     void listesSousFormeWordPad();
     void chaqueListeRepartDeUn();
     void exposantFermeAvantLeParagraphe();
+    void cadreDesTableaux_data();
+    void cadreDesTableaux();
 };
 
 void TestEcrivain::entete()
@@ -278,4 +280,52 @@ void TestEcrivain::exposantFermeAvantLeParagraphe()
 }
 
 QTEST_MAIN(TestEcrivain)
+// A table keeps its borders, padding and widths when read, then written and read again.
+void TestEcrivain::cadreDesTableaux_data()
+{
+    QTest::addColumn<QByteArray>("rangee");
+    QTest::addColumn<double>("bordure");
+    QTest::addColumn<double>("marge");
+    QTest::addColumn<double>("largeur");  // of the first column, pixels
+    const QByteArray trait = "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10"
+                             "\\clbrdrr\\brdrs\\brdrw10";
+    QTest::newRow("traitement de texte") << "\\trowd\\trgaph108\\trpaddl108\\trpaddr108\\trpaddfl3\\trpaddfr3" + trait
+                                                + "\\cellx1500" + trait + "\\cellx3000"
+                                         << 10 / 15.0 << 108 / 15.0 << 100.0;
+    QTest::newRow("trait sans epaisseur") << QByteArray("\\trowd\\clbrdrt\\brdrs\\cellx1500\\cellx3000") << 1.0
+                                          << 2.0 << 100.0;
+    QTest::newRow("sans bordure") << QByteArray("\\trowd\\clbrdrt\\brdrnone\\clbrdrl\\brdrnone\\cellx750\\cellx3000")
+                                  << 0.0 << 2.0 << 50.0;
+    // Older files and WordPad's say nothing of the borders: a thin one, as always.
+    QTest::newRow("rien de dit") << QByteArray("\\trowd\\trgaph108\\cellx1500\\cellx3000") << 1.0 << 2.0 << 100.0;
+    QTest::newRow("bordure demesuree") << QByteArray("\\trowd\\clbrdrt\\brdrs\\brdrw99999\\trpaddl99999\\cellx1500\\cellx3000")
+                                       << 255 / 15.0 << 1440 / 15.0 << 100.0;
+    // A paragraph border inside the row is not the cell's.
+    QTest::newRow("bordure de paragraphe") << QByteArray("\\trowd\\brdrt\\brdrs\\brdrw60\\cellx1500\\cellx3000")
+                                           << 1.0 << 2.0 << 100.0;
+}
+
+void TestEcrivain::cadreDesTableaux()
+{
+    QFETCH(QByteArray, rangee);
+    QFETCH(double, bordure);
+    QFETCH(double, marge);
+    QFETCH(double, largeur);
+    const QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}" + rangee + "\\pard\\intbl a\\cell b\\cell\\row\\pard fin\\par}";
+    QTextDocument lu;
+    QVERIFY(Rtf::lis(rtf, &lu));
+    QTextDocument relu;
+    QVERIFY(Rtf::lis(Rtf::ecris(lu), &relu));
+    for (QTextDocument* doc : {&lu, &relu}) {
+        QTextTable* table = QTextCursor(doc).currentTable();
+        for (QTextCursor c(doc); !table && !c.atEnd(); c.movePosition(QTextCursor::NextBlock))
+            table = c.currentTable();
+        QVERIFY(table);
+        const QTextTableFormat f = table->format();
+        QCOMPARE(f.border(), bordure);
+        QCOMPARE(f.cellPadding(), marge);
+        QCOMPARE(f.columnWidthConstraints().value(0).rawValue(), largeur);
+    }
+}
+
 #include "tst_rtf_ecrivain.moc"

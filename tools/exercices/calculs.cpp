@@ -3,6 +3,7 @@
 
 #include "analyse/dessin.h"
 #include "analyse/tableau.h"
+#include "analyse/vecteurs.h"
 #include "core/nombres.h"
 #include "sim/animation.h"
 #include "sim/echelle.h"
@@ -133,6 +134,17 @@ std::optional<double> outil(const Montage& m, const QString& n, double arg)
         return nombreDuTexte(analyse::texteChute(analyse::resume(c)));
     if (n == QLatin1String("marques.hmax"))
         return nombreDuTexte(analyse::texteSommet(analyse::resume(c)));
+    if (n == QLatin1String("deltav.echelle"))  // the value written beside the scale arrow
+        return analyse::valeurRonde(analyse::longueurFleche / analyse::echelleDeltaV(c));
+    if (n == QLatin1String("deltav.x") || n == QLatin1String("deltav.y") || n == QLatin1String("deltav.norme")) {
+        // The arrow drawn from photograph n (n from 1: the first has no neighbour before it).
+        const QVector<analyse::Vecteur> dv = analyse::vecteursDeltaV(analyse::lignes(c));
+        const int k = int(arg) - 1;
+        if (k < 0 || k >= dv.size())
+            return std::nullopt;
+        const QPointF v = dv.at(k).composantes;
+        return n.endsWith(QLatin1String(".x")) ? v.x() : n.endsWith(QLatin1String(".y")) ? v.y() : std::hypot(v.x(), v.y());
+    }
     static const QStringList colonnes = {QStringLiteral("t"),  QStringLiteral("x"),  QStringLiteral("y"),
                                          QStringLiteral("vx"), QStringLiteral("vy"), QStringLiteral("v")};
     const qsizetype colonne = colonnes.indexOf(n.mid(8));
@@ -156,7 +168,8 @@ std::optional<double> grandeur(const Montage& m, const QString& nom, QString* er
     const double masse = masseDuProjectile(m.projectile);
     const analyse::Resume vol = analyse::resume(conditions(m));
 
-    if (n.startsWith(QLatin1String("marques.")) || n.startsWith(QLatin1String("tableau."))) {
+    if (n.startsWith(QLatin1String("marques.")) || n.startsWith(QLatin1String("tableau."))
+        || n.startsWith(QLatin1String("deltav."))) {
         if (const auto v = outil(m, n, arg))
             return v;
     } else if (!f.hasMatch()) {

@@ -49,7 +49,8 @@ Deroulement deroule(const Montage& m);
 // xaffiche, taffiche (the stop), nrebonds, vrebond(k), hrebond(k), trebond(k), xrebond(k),
 // photos, tphoto(n), xphoto(n), yphoto(n) (n from 0), hphoto(k) (highest photograph of arc k).
 // What a tool shows: marques.portee, marques.hmax (the marks "Sommet et point de chute"),
-// tableau.t(n), tableau.x(n), tableau.y(n), tableau.vx(n), tableau.vy(n), tableau.v(n).
+// tableau.t(n), tableau.x(n), tableau.y(n), tableau.vx(n), tableau.vy(n), tableau.v(n), the Δv
+// arrows: deltav.echelle (value of the scale arrow), deltav.x(n), deltav.y(n), deltav.norme(n).
 // nullopt with a French message for an unknown name.
 std::optional<double> grandeur(const Montage& m, const QString& nom, QString* erreur = nullptr);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generateur.h"
 
+#include "reponses.h"
 #include "typographie.h"
 
 #include "core/enregistrements.h"
@@ -84,7 +85,8 @@ QMap<QString, QByteArray> fichiersDe(const SourceExercice& s, QString* erreur)
                                  ? QString()
                                  : QStringLiteral("<p class=\"nom\">Nom : ………………………………………</p>"
                                                   "<p class=\"nom\">Classe : ……………………</p>");
-    fichiers.insert(nomFichier(enonce), rtfDe(titre, sousTitre, typographieHtml(ligneNom + s.htmlEnonce)));
+    const QString texteEnonce = ligneNom.isEmpty() ? s.htmlEnonce : ligneNom + avecEspacesReponse(s.htmlEnonce);
+    fichiers.insert(nomFichier(enonce), rtfDe(titre, sousTitre, typographieHtml(texteEnonce)));
     QString configuration;
     if (s.montageEnonce) {
         configuration = s.fichier + QStringLiteral(".P03");

@@ -12,7 +12,7 @@
 //   procedure: chronophotographie   how the pupil runs the flight: "chronophotographie" (camera
 //                             button, photographs from date 0) or "animation" (start button)
 //   outils: marques, tableau  tools of the scene's context menu the pupil uses (figures named
-//                             "marques.…" or "tableau.…" need theirs listed)
+//                             "marques.…", "tableau.…" or "deltav.…" need theirs listed)
 //   lieu: Terre               statement set-up: lieu, projectile, options, x0, y0, v0, angle, chrono
 //   correction.angle: 45,0    correction set-up: the statement's, with these changes
 //   correction.montage: oui   a correction set-up identical to the statement's
@@ -20,7 +20,8 @@
 //   controle: portee[angle=60,0] = 7,16      a figure of the text, checked against the program
 //   controle.correction: hmax = 4,51         the same for the correction's set-up
 //   === enonce ===
-//   <p>…</p>
+//   <p>…</p>                  under "<h2>Questions</h2>", each <li> prints with two answer
+//                             lines; <li lignes="N"> asks for N
 //   === correction ===
 //   <p>…</p>
 
