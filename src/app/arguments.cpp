@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/arguments.h"
 
+#include "sim/echelle.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -13,6 +15,7 @@ const QString nomMesures = QStringLiteral("mesures");
 const QString nomChrono = QStringLiteral("chrono");
 const QString nomRepere = QStringLiteral("repere");
 const QString nomGrille = QStringLiteral("grille");
+const QString nomEchelle = QStringLiteral("echelle");
 
 Arguments erreur(const QString& message)
 {
@@ -54,7 +57,8 @@ Arguments analyseArguments(const QStringList& arguments)
     const QCommandLineOption chrono(nomChrono, QString(), QStringLiteral("MS"));
     const QCommandLineOption repere(nomRepere, QString());
     const QCommandLineOption grille(nomGrille, QString());
-    p.addOptions({aide, version, image, graphes, mesures, chrono, repere, grille});
+    const QCommandLineOption echelle(nomEchelle, QString(), QStringLiteral("PX_PAR_M"));
+    p.addOptions({aide, version, image, graphes, mesures, chrono, repere, grille, echelle});
 
     if (!p.parse(arguments))
         return erreur(messageAnalyse(p));
@@ -71,7 +75,7 @@ Arguments analyseArguments(const QStringList& arguments)
 
     Arguments a;
     for (const auto& [option, nom] : {std::pair{&image, nomImage}, {&graphes, nomGraphes}, {&mesures, nomMesures},
-                                      {&chrono, nomChrono}})
+                                      {&chrono, nomChrono}, {&echelle, nomEchelle}})
         if (p.values(*option).size() > 1)
             return erreur(QStringLiteral("l'option --%1 n'est permise qu'une fois").arg(nom));
 
@@ -97,8 +101,22 @@ Arguments analyseArguments(const QStringList& arguments)
             return erreur(QStringLiteral("--chrono attend un nombre entier de millisecondes (reçu : « %1 »)")
                               .arg(p.value(chrono)));
     }
+    if (p.isSet(echelle)) {
+        const QString v = p.value(echelle).trimmed();
+        const std::optional<sim::Echelle> e = sim::Echelle::depuisTexte(v);
+        if (v == QStringLiteral("ajuster"))
+            a.ajuster = true;
+        else if (e)
+            a.echelle = e->pixelsParMetre();
+        else
+            return erreur(QStringLiteral("--echelle attend 36, 18, 9, 4,5, 1,8 (pixels par mètre) ou « ajuster » "
+                                         "(reçu : « %1 »)")
+                              .arg(p.value(echelle)));
+    }
     if ((p.isSet(chrono) || a.repere || a.grille) && a.image.isEmpty())
         return erreur(QStringLiteral("--chrono, --repere et --grille s'emploient avec --image"));
+    if (p.isSet(echelle) && a.image.isEmpty())
+        return erreur(QStringLiteral("--echelle s'emploie avec --image"));
 
     if (!a.image.isEmpty() &&
         !QStringList{"png", "jpg", "jpeg", "pdf", "svg"}.contains(extension(a.image)))
@@ -119,7 +137,8 @@ QString texteAide(const QString& nomProgramme)
 {
     return QStringLiteral(
                "Utilisation : %1 [FICHIER]\n"
-               "       %1 --image IMAGE [--chrono MS] [--repere] [--grille] [FICHIER.P03]\n"
+               "       %1 --image IMAGE [--chrono MS] [--repere] [--grille] [--echelle PX_PAR_M]\n"
+               "                 [FICHIER.P03]\n"
                "       %1 --graphes GRAPHES [FICHIER.P03]\n"
                "       %1 --mesures MESURES.csv [FICHIER.P03]\n"
                "\n"
@@ -134,6 +153,9 @@ QString texteAide(const QString& nomProgramme)
                "                     (par défaut : celui de la configuration)\n"
                "  --repere           affiche le repère sur l'image\n"
                "  --grille           affiche le repère et sa grille sur l'image\n"
+               "  --echelle PX_PAR_M échelle de la scène en pixels par mètre : 36 (par défaut), 18,\n"
+               "                     9, 4,5 ou 1,8 ; « ajuster » prend la plus grande qui montre\n"
+               "                     tout le vol (par défaut : celle de la configuration)\n"
                "  --graphes GRAPHES  écrit la page des trois graphes x(t), y(t), y(x) (.pdf ou .png)\n"
                "  --mesures FICHIER  écrit le tableau des positions en CSV (« ; », virgule décimale)\n"
                "\n"

@@ -17,6 +17,8 @@ struct Arguments {
     int chronoMs = -1;      // --chrono; -1: the set-up's own interval
     bool repere = false;    // --repere
     bool grille = false;    // --grille
+    float echelle = 0;      // --echelle in pixels per metre; 0: the set-up's own scale
+    bool ajuster = false;   // --echelle ajuster: the largest scale that shows the whole flight
 
     QString erreur;         // Mode::Erreur: the message for the standard error stream
 

@@ -21,7 +21,45 @@ std::optional<qint16> entier(const QString& texte)
     return qint16(v);
 }
 
+// The extra records, in file order. Each one has its text, says whether the set-up needs it
+// (a file stops after the last one needed, so a set-up with the defaults is written exactly as
+// an 11-record file), and takes its text back when read. A record added later goes at the end.
+struct Supplement {
+    QString (*texte)(const Reglages&);
+    bool (*utile)(const Reglages&);
+    bool (*lis)(const QString&, Reglages&);
+};
+
+const Supplement supplements[] = {
+    {[](const Reglages& r) { return r.echelle.texte(); }, [](const Reglages& r) { return !r.echelle.parDefaut(); },
+     [](const QString& t, Reglages& r) {
+         const std::optional<sim::Echelle> e = sim::Echelle::depuisTexte(t);
+         if (e)
+             r.echelle = *e;
+         return e.has_value();
+     }},
+};
+constexpr int nombreSupplements = int(std::size(supplements));
+
+// Present extra records must all be readable and taken; absent ones keep their defaults.
+bool lisSupplements(const Enregistrements::Lecteur& lecteur, Reglages& r)
+{
+    for (int i = 0; i < nombreSupplements; ++i) {
+        const Enregistrements::Enregistrement e = lecteur.lis(kNombreEnregistrements + 1 + i);
+        if (e.etat == Enregistrements::Etat::Absent)
+            return true;
+        if (e.etat != Enregistrements::Etat::Ok || !supplements[i].lis(e.texte, r))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+qint64 tailleLue()
+{
+    return qint64(kNombreEnregistrements + nombreSupplements) * Enregistrements::kTailleEnregistrement;
+}
 
 QString texteEntier(int valeur)
 {
@@ -35,6 +73,12 @@ Enregistrements::Ecriture ecris(const Reglages& r)
         textes << texteEntier(o);
     for (const QString& c : r.champs)
         textes << c;
+    int derniere = 0;
+    for (int i = 0; i < nombreSupplements; ++i)
+        if (supplements[i].utile(r))
+            derniere = i + 1;
+    for (int i = 0; i < derniere; ++i)
+        textes << supplements[i].texte(r);
     return Enregistrements::ecris(textes);
 }
 
@@ -49,6 +93,10 @@ Lecture lis(const QByteArray& octets, const Limites& limites)
         return l;
     }
     if (premier.texte != signature) {
+        l.erreur = ErreurLecture::NonValide;
+        return l;
+    }
+    if (!lisSupplements(lecteur, l.reglages)) {
         l.erreur = ErreurLecture::NonValide;
         return l;
     }
