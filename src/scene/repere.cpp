@@ -47,6 +47,19 @@ void etiquettes(PictureBox& scene, sim::Echelle echelle, double pas)
     scene.PaintPicture(calque, QPointF(0, 0));
 }
 
+QColor couleurMoyenne(const QImage& image, int y)
+{
+    double r = 0, v = 0, b = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        const QRgb c = image.pixel(x, y);
+        r += qRed(c);
+        v += qGreen(c);
+        b += qBlue(c);
+    }
+    const double n = std::max(1, image.width());
+    return QColor(qRound(r / n), qRound(v / n), qRound(b / n));
+}
+
 }  // namespace
 
 int graduationsParEtiquette(double pasPixels, double largeurTexte)
@@ -104,21 +117,20 @@ QImage fondAEchelle(const QImage& image, sim::Echelle echelle)
     const double gauche = sim::origineX * (1 - f);
     const double haut = sim::origineY * (1 - f);
     QImage fond(image.size(), QImage::Format_RGB32);
-    // The sky above and the ground below, drawn from the picture's top and bottom rows.
-    const QImage ciel = petite.copy(0, 0, petite.width(), 1);
-    const QImage sol = petite.copy(0, petite.height() - 1, petite.width(), 1);
     const int largeur = petite.width();
     const int h = qRound(haut);
-    int x = qRound(gauche);
-    while (x > 0)
-        x -= largeur;
+    // The sky above and the ground below in the mean colour of the picture's top and bottom
+    // rows (a star of the top row would otherwise become a streak).
+    fond.fill(couleurMoyenne(image, 0));
     {
         QPainter p(&fond);
-        for (; x < fond.width(); x += largeur) {
-            p.drawImage(QRect(x, 0, largeur, h + 1), ciel);
-            p.drawImage(QRect(x, h + petite.height() - 1, largeur, fond.height()), sol);
+        p.fillRect(QRect(0, h + petite.height() - 1, fond.width(), fond.height()),
+                   couleurMoyenne(image, image.height() - 1));
+        int x = qRound(gauche);
+        while (x > 0)
+            x -= largeur;
+        for (; x < fond.width(); x += largeur)
             p.drawImage(QPoint(x, h), petite);
-        }
     }
     return fond;
 }

@@ -4,6 +4,7 @@
 #include "analyse/mesuresscene.h"
 #include "analyse/tableau.h"
 #include "core/module1.h"
+#include "core/nombres.h"
 #include "platform/plateforme_factice.h"
 #include "scene/feuillep.h"
 #include "widgets/imagecontrol.h"
@@ -85,10 +86,13 @@ private Q_SLOTS:
         feuilleP f;
         f.Combo1->setCurrentIndex(1);
         f.Combo1_Click();
+        f.Combo2->setCurrentIndex(1);  // a stone: it does not bounce
+        f.Combo2_Click();
         saisit(f, f.Text3, "14");
         saisit(f, f.Text4, "45");
         f.findChild<QAction*>("ajusterAuVol")->trigger();
         QCOMPARE(f.echelleScene().pixelsParMetre(), 1.8f);
+        QVERIFY(!f.info->text().contains(QStringLiteral("ne tient pas")));
         const analyse::Resume r = analyse::resume(f.entreesMesures().conditions);
         QVERIFY(qAbs(r.portee - 121.0) < 0.1);
         f.mesuresScene->sommetImpact->setChecked(true);
