@@ -23,7 +23,7 @@ struct Conditions {
     float g = 9.8f;   // N/kg
     double intervalleMs = 150.0;  // between two photographs (the number in `chrono`)
     bool rebondit = false;        // the balloon: only where its bounces go on the scene depends on it
-    sim::Echelle echelle;         // the scene's scale, for what is drawn on it
+    sim::Echelle echelle{};       // the scene's scale, for what is drawn on it
 };
 
 struct Ligne {
@@ -46,7 +46,7 @@ struct Resume {
     double xSommet = 0;      // m
     double vitesseImpact = 0;  // m/s
     double angleImpact = 0;    // degrees from Ox, anticlockwise (negative: downwards)
-    sim::Echelle echelle;      // the scene's scale of the conditions, for the marks
+    sim::Echelle echelle{};    // the scene's scale of the conditions, for the marks
 };
 
 // Bounds of the interval, as the `chrono` field enforces them.

@@ -21,35 +21,57 @@ std::optional<qint16> entier(const QString& texte)
     return qint16(v);
 }
 
+// What an extra record's text is to this program.
+enum class Lu {
+    Pris,     // its value, taken
+    Etranger, // not written by this program (the rest of an older, longer file): it and the
+              // records after it are left unread, as the first 11 alone always counted
+    Refuse,   // its kind of value, but none this program can take: the file is not valid
+};
+
 // The extra records, in file order. Each one has its text, says whether the set-up needs it
 // (a file stops after the last one needed, so a set-up with the defaults is written exactly as
 // an 11-record file), and takes its text back when read. A record added later goes at the end.
 struct Supplement {
     QString (*texte)(const Reglages&);
     bool (*utile)(const Reglages&);
-    bool (*lis)(const QString&, Reglages&);
+    Lu (*lis)(const QString&, Reglages&);
 };
+
+// A number: comma or point, blanks around.
+bool estNombre(const QString& texte)
+{
+    bool ok = false;
+    QString(texte).trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok;
+}
 
 const Supplement supplements[] = {
     {[](const Reglages& r) { return r.echelle.texte(); }, [](const Reglages& r) { return !r.echelle.parDefaut(); },
      [](const QString& t, Reglages& r) {
+         if (!estNombre(t))
+             return Lu::Etranger;
          const std::optional<sim::Echelle> e = sim::Echelle::depuisTexte(t);
-         if (e)
-             r.echelle = *e;
-         return e.has_value();
+         if (!e)
+             return Lu::Refuse;
+         r.echelle = *e;
+         return Lu::Pris;
      }},
 };
 constexpr int nombreSupplements = int(std::size(supplements));
 
-// Present extra records must all be readable and taken; absent ones keep their defaults.
+// Absent, damaged or foreign extra records keep their defaults; false when one is refused.
 bool lisSupplements(const Enregistrements::Lecteur& lecteur, Reglages& r)
 {
     for (int i = 0; i < nombreSupplements; ++i) {
         const Enregistrements::Enregistrement e = lecteur.lis(kNombreEnregistrements + 1 + i);
-        if (e.etat == Enregistrements::Etat::Absent)
+        if (e.etat != Enregistrements::Etat::Ok)
             return true;
-        if (e.etat != Enregistrements::Etat::Ok || !supplements[i].lis(e.texte, r))
+        const Lu lu = supplements[i].lis(e.texte, r);
+        if (lu == Lu::Refuse)
             return false;
+        if (lu == Lu::Etranger)
+            return true;
     }
     return true;
 }

@@ -38,7 +38,7 @@ Enregistrements::Ecriture ecris(const Reglages& r);
 enum class ErreurLecture {
     Aucune,
     NonValide,   // record 1 is not exactly "BALTOR" (an empty file too), or an extra record
-                 // holds what this program cannot take: nothing is applied
+                 // holds a value of its kind that this program cannot take: nothing is applied
     Illisible,   // a record is damaged or missing, or a value the control cannot take
 };
 
