@@ -275,7 +275,9 @@ QString configuration(const QByteArray& donnees)
         return QStringLiteral("%1 valeurs valables").arg(l.valables);
     if ((l.erreur == Config::ErreurLecture::Aucune) != (l.valables == Config::kNombreEnregistrements - 1))
         return QStringLiteral("lecture complète mais %1 valeurs").arg(l.valables);
-    if (l.signatureValide != (lecteur.lis(1).etat == Etat::Ok && lecteur.lis(1).texte == Config::signature))
+    // A refused extra record stops the load before it begins, signature or not.
+    if (l.signatureValide != (lecteur.lis(1).etat == Etat::Ok && lecteur.lis(1).texte == Config::signature &&
+                              l.erreur != Config::ErreurLecture::NonValide))
         return QStringLiteral("signature mal jugée");
     if (!l.signatureValide && l.valables != 0)
         return QStringLiteral("valeurs lues sans signature");

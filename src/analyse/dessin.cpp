@@ -102,12 +102,12 @@ void losange(QPainter& p, QPointF c)
 
 QPointF pointSommet(const Resume& r)
 {
-    return versScene(r.xSommet, r.hauteurMax);
+    return versScene(r.xSommet, r.hauteurMax, r.echelle);
 }
 
 QPointF pointChute(const Resume& r)
 {
-    return versScene(r.xChute, 0.0);
+    return versScene(r.xChute, 0.0, r.echelle);
 }
 
 }  // namespace
@@ -288,7 +288,7 @@ QPolygonF trajectoire(const Conditions& c, int points)
     for (int i = 0; i <= n; ++i) {
         const double t = r.duree * i / n;
         const sim::EtatVol e = sim::etatLibre(c.x0, c.y0, c.vx, c.vy, c.g, t);
-        p.append(versScene(e.x, e.y));
+        p.append(versScene(e.x, e.y, c.echelle));
         if (!r.vol)
             break;
     }
@@ -306,7 +306,7 @@ QPointF coinLibre(const Conditions& c, const QSizeF& taille, const QSize& scene)
     // The label over the apex, and the balloon's bounces (damped by 0.7 until the vertical
     // speed falls below 2 m/s), are in the way too.
     for (double dx : {-45.0, 0.0, 45.0})
-        chemin.append(versScene(r.xSommet, r.hauteurMax) + QPointF(dx, -30));
+        chemin.append(versScene(r.xSommet, r.hauteurMax, c.echelle) + QPointF(dx, -30));
     if (c.rebondit && r.vol) {
         double x = r.xChute;
         double vx = 0.7 * double(c.vx);
@@ -315,7 +315,7 @@ QPointF coinLibre(const Conditions& c, const QSizeF& taille, const QSize& scene)
             const double duree = 2 * vy / double(c.g);
             for (int i = 1; i <= 40; ++i) {
                 const double t = duree * i / 40;
-                chemin.append(versScene(x + vx * t, vy * t - 0.5 * double(c.g) * t * t));
+                chemin.append(versScene(x + vx * t, vy * t - 0.5 * double(c.g) * t * t, c.echelle));
             }
             x += vx * duree;
             vx *= 0.7;
@@ -346,7 +346,7 @@ void dessineMesures(QPainter& p, const Conditions& c, const OptionsMesures& o, c
         dessineTrace(p, trajectoire(c));
     if (!photo.isNull())
         for (const Ligne& l : rangs)
-            p.drawImage(versScene(l.x, l.y) - QPointF(16, 16), photo);
+            p.drawImage(versScene(l.x, l.y, c.echelle) - QPointF(16, 16), photo);
     Echelles e;
     if (o.vitesse)
         e.vitesse = echelleVitesse(c);
@@ -354,12 +354,12 @@ void dessineMesures(QPainter& p, const Conditions& c, const OptionsMesures& o, c
         e.deltaV = echelleDeltaV(c);
     if (o.vitesse)
         for (const Vecteur& v : vecteursVitesse(rangs)) {
-            const QPointF a = versScene(v.origine.x(), v.origine.y());
+            const QPointF a = versScene(v.origine.x(), v.origine.y(), c.echelle);
             dessineFleche(p, a, a + QPointF(v.composantes.x(), -v.composantes.y()) * e.vitesse, TypeFleche::Vitesse);
         }
     if (o.deltaV)
         for (const Vecteur& v : vecteursDeltaV(rangs)) {
-            const QPointF a = versScene(v.origine.x(), v.origine.y());
+            const QPointF a = versScene(v.origine.x(), v.origine.y(), c.echelle);
             dessineFleche(p, a, a + QPointF(v.composantes.x(), -v.composantes.y()) * e.deltaV, TypeFleche::DeltaV);
         }
     if (o.sommetImpact && r.vol) {

@@ -39,6 +39,7 @@ double intervalleBorne(double intervalleMs)
 Resume resume(const Conditions& c)
 {
     Resume r;
+    r.echelle = c.echelle;
     const double g = c.g;
     const double vx = c.vx;
     const double vy = c.vy;

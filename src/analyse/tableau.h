@@ -7,6 +7,8 @@
 // a height lands below its start, and the bouncing balloon's table ends at its first impact.
 // The range ("portée") is the horizontal distance from the launch point to that landing point.
 
+#include "sim/echelle.h"
+
 #include <QString>
 #include <QVector>
 
@@ -22,6 +24,7 @@ struct Conditions {
     double intervalleMs = 150.0;  // between two photographs (the number in `chrono`)
     bool rebondit = false;        // the balloon: only where its bounces go on the scene depends on it
     bool sortieInitialise = false;  // "Initialiser si sortie de l'écran": leaving sideways ends the flight
+    sim::Echelle echelle{};       // the scene's scale, for what is drawn on it
 };
 
 // What a row of the table stands for.
@@ -51,6 +54,7 @@ struct Resume {
     double xSommet = 0;      // m
     double vitesseImpact = 0;  // m/s
     double angleImpact = 0;    // degrees from Ox, anticlockwise (negative: downwards)
+    sim::Echelle echelle{};    // the scene's scale of the conditions, for the marks
 };
 
 // Bounds of the interval, as the `chrono` field enforces them.

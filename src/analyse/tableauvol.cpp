@@ -94,7 +94,7 @@ QString fin(const sim::Vol& vol, const Ligne& derniere, int impacts)
 
 sim::ConditionsVol conditionsVol(const Conditions& c)
 {
-    return {c.x0, c.y0, c.vx, c.vy, c.g, c.rebondit, c.sortieInitialise};
+    return {c.x0, c.y0, c.vx, c.vy, c.g, c.rebondit, c.sortieInitialise, c.echelle};
 }
 
 TableauVol tableauVol(const Conditions& c, const Montage& m)

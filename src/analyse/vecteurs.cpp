@@ -28,9 +28,9 @@ QVector<Vecteur> vecteursDeltaV(const QVector<Ligne>& lignes)
     return v;
 }
 
-QPointF versScene(double x, double y)
+QPointF versScene(double x, double y, sim::Echelle e)
 {
-    return {30.0 + 36.0 * x, 436.0 - 36.0 * y};
+    return e.versScene(x, y);
 }
 
 double echelleVitesse(const Conditions& c)

@@ -4,6 +4,7 @@
 // the scene's metre-to-pixel mapping of a point.
 
 #include "analyse/tableau.h"
+#include "sim/echelle.h"
 
 #include <QPointF>
 #include <QVector>
@@ -26,8 +27,8 @@ QVector<Vecteur> vecteursVitesse(const QVector<Ligne>& lignes);
 // At every row with a neighbour on each side: Δvi = v(i+1) − v(i−1), from the position Mi.
 QVector<Vecteur> vecteursDeltaV(const QVector<Ligne>& lignes);
 
-// Pixel of the scene of the point (x, y) in metres: the frame's origin at (30, 436), 36 px/m.
-QPointF versScene(double x, double y);
+// Pixel of the scene of the point (x, y) in metres, at the scene's scale.
+QPointF versScene(double x, double y, sim::Echelle e = {});
 
 // Length of the longest arrow, in pixels.
 constexpr double longueurFleche = 60.0;

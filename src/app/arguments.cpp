@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/arguments.h"
 
+#include "sim/echelle.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -13,6 +15,7 @@ const QString nomMesures = QStringLiteral("mesures");
 const QString nomChrono = QStringLiteral("chrono");
 const QString nomRepere = QStringLiteral("repere");
 const QString nomGrille = QStringLiteral("grille");
+const QString nomEchelle = QStringLiteral("echelle");
 
 Arguments erreur(const QString& message)
 {
@@ -59,8 +62,9 @@ Arguments analyseArguments(const QStringList& arguments)
     const QCommandLineOption trajectoire(QStringLiteral("trajectoire"), QString());
     const QCommandLineOption sommet(QStringLiteral("sommet"), QString());
     const QCommandLineOption taille(QStringLiteral("taille"), QString(), QStringLiteral("N"));
+    const QCommandLineOption echelle(nomEchelle, QString(), QStringLiteral("PX_PAR_M"));
     p.addOptions({aide, version, image, graphes, mesures, chrono, repere, grille, vecteurs, deltaV, trajectoire, sommet,
-                  taille});
+                  taille, echelle});
 
     if (!p.parse(arguments))
         return erreur(messageAnalyse(p));
@@ -77,7 +81,7 @@ Arguments analyseArguments(const QStringList& arguments)
 
     Arguments a;
     for (const auto& [option, nom] : {std::pair{&image, nomImage}, {&graphes, nomGraphes}, {&mesures, nomMesures},
-                                      {&chrono, nomChrono}, {&taille, QStringLiteral("taille")}})
+                                      {&chrono, nomChrono}, {&taille, QStringLiteral("taille")}, {&echelle, nomEchelle}})
         if (p.values(*option).size() > 1)
             return erreur(QStringLiteral("l'option --%1 n'est permise qu'une fois").arg(nom));
 
@@ -117,6 +121,20 @@ Arguments analyseArguments(const QStringList& arguments)
         return erreur(QStringLiteral("--chrono, --repere et --grille s'emploient avec --image"));
     if ((a.vecteurs || a.deltaV || a.trajectoire || a.sommet || p.isSet(taille)) && a.image.isEmpty())
         return erreur(QStringLiteral("--vecteurs, --deltav, --trajectoire, --sommet et --taille s'emploient avec --image"));
+    if (p.isSet(echelle)) {
+        const QString v = p.value(echelle).trimmed();
+        const std::optional<sim::Echelle> e = sim::Echelle::depuisTexte(v);
+        if (v == QStringLiteral("ajuster"))
+            a.ajuster = true;
+        else if (e)
+            a.echelle = e->pixelsParMetre();
+        else
+            return erreur(QStringLiteral("--echelle attend 36, 18, 9, 4,5, 1,8 (pixels par mètre) ou « ajuster » "
+                                         "(reçu : « %1 »)")
+                              .arg(p.value(echelle)));
+    }
+    if (p.isSet(echelle) && a.image.isEmpty())
+        return erreur(QStringLiteral("--echelle s'emploie avec --image"));
 
     if (!a.image.isEmpty() &&
         !QStringList{"png", "jpg", "jpeg", "pdf", "svg"}.contains(extension(a.image)))
@@ -138,7 +156,7 @@ QString texteAide(const QString& nomProgramme)
     return QStringLiteral(
                "Utilisation : %1 [FICHIER]\n"
                "       %1 --image IMAGE [--chrono MS] [--repere | --grille] [--vecteurs] [--deltav]\n"
-               "             [--trajectoire] [--sommet] [--taille N] [FICHIER.P03]\n"
+               "             [--trajectoire] [--sommet] [--taille N] [--echelle PX_PAR_M] [FICHIER.P03]\n"
                "       %1 --graphes GRAPHES [FICHIER.P03]\n"
                "       %1 --mesures MESURES.csv [FICHIER.P03]\n"
                "\n"
@@ -159,6 +177,9 @@ QString texteAide(const QString& nomProgramme)
                "  --sommet           marque le sommet et le point de chute\n"
                "  --taille N         agrandit l'image N fois (1 à 4) ; vecteurs, tracés et textes\n"
                "                     sont dessinés à cette taille\n"
+               "  --echelle PX_PAR_M échelle de la scène en pixels par mètre : 36 (par défaut), 18,\n"
+               "                     9, 4,5 ou 1,8 ; « ajuster » prend la plus grande qui montre\n"
+               "                     tout le vol (par défaut : celle de la configuration)\n"
                "  --graphes GRAPHES  écrit la page des cinq graphes x(t), y(t), y(x), vitesses et\n"
                "                     énergies, en vectoriel (.pdf, texte sélectionnable, ou .png à 150 dpi)\n"
                "  --mesures FICHIER  écrit le tableau du vol complet en CSV (résumé en tête, « ; »,\n"

@@ -56,6 +56,7 @@ Reglages reglagesDe(const feuilleP& f)
     r.projectile = qint16(f.Combo2->currentIndex());
     r.options = {valeurCase(f.Check1), valeurCase(f.Check2), valeurCase(f.Check3)};
     r.champs = {f.Text1->text(), f.Text2->text(), f.Text3->text(), f.Text4->text(), f.chrono->text()};
+    r.echelle = f.echelleScene();
     return r;
 }
 
@@ -161,8 +162,8 @@ void chargeConfig(feuilleP& feuille, QWidget* dialogueOuvert)
         illisible();
         return;
     }
-    // Only the 11 records count; a longer file is not read further.
-    const qint64 taille = qint64(Config::kNombreEnregistrements) * Enregistrements::kTailleEnregistrement;
+    // Only the described records and the extra ones count; a longer file is not read further.
+    const qint64 taille = Config::tailleLue();
     const QByteArray octets = f.read(taille);
     const bool erreurDisque = octets.size() < taille && !f.atEnd();
     f.close();
@@ -184,6 +185,8 @@ void chargeConfig(feuilleP& feuille, QWidget* dialogueOuvert)
         return;
     }
 
+    // The scale first: the fields are validated against what it shows.
+    feuille.prendEchelleScene(l.reglages.echelle);
     if (dialogueOuvert) {
         if (auto* d = qobject_cast<QDialog*>(dialogueOuvert))
             d->accept();

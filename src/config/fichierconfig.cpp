@@ -21,7 +21,67 @@ std::optional<qint16> entier(const QString& texte)
     return qint16(v);
 }
 
+// What an extra record's text is to this program.
+enum class Lu {
+    Pris,     // its value, taken
+    Etranger, // not written by this program (the rest of an older, longer file): it and the
+              // records after it are left unread, as the first 11 alone always counted
+    Refuse,   // its kind of value, but none this program can take: the file is not valid
+};
+
+// The extra records, in file order. Each one has its text, says whether the set-up needs it
+// (a file stops after the last one needed, so a set-up with the defaults is written exactly as
+// an 11-record file), and takes its text back when read. A record added later goes at the end.
+struct Supplement {
+    QString (*texte)(const Reglages&);
+    bool (*utile)(const Reglages&);
+    Lu (*lis)(const QString&, Reglages&);
+};
+
+// A number: comma or point, blanks around.
+bool estNombre(const QString& texte)
+{
+    bool ok = false;
+    QString(texte).trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok;
+}
+
+const Supplement supplements[] = {
+    {[](const Reglages& r) { return r.echelle.texte(); }, [](const Reglages& r) { return !r.echelle.parDefaut(); },
+     [](const QString& t, Reglages& r) {
+         if (!estNombre(t))
+             return Lu::Etranger;
+         const std::optional<sim::Echelle> e = sim::Echelle::depuisTexte(t);
+         if (!e)
+             return Lu::Refuse;
+         r.echelle = *e;
+         return Lu::Pris;
+     }},
+};
+constexpr int nombreSupplements = int(std::size(supplements));
+
+// Absent, damaged or foreign extra records keep their defaults; false when one is refused.
+bool lisSupplements(const Enregistrements::Lecteur& lecteur, Reglages& r)
+{
+    for (int i = 0; i < nombreSupplements; ++i) {
+        const Enregistrements::Enregistrement e = lecteur.lis(kNombreEnregistrements + 1 + i);
+        if (e.etat != Enregistrements::Etat::Ok)
+            return true;
+        const Lu lu = supplements[i].lis(e.texte, r);
+        if (lu == Lu::Refuse)
+            return false;
+        if (lu == Lu::Etranger)
+            return true;
+    }
+    return true;
+}
+
 }  // namespace
+
+qint64 tailleLue()
+{
+    return qint64(kNombreEnregistrements + nombreSupplements) * Enregistrements::kTailleEnregistrement;
+}
 
 QString texteEntier(int valeur)
 {
@@ -35,6 +95,12 @@ Enregistrements::Ecriture ecris(const Reglages& r)
         textes << texteEntier(o);
     for (const QString& c : r.champs)
         textes << c;
+    int derniere = 0;
+    for (int i = 0; i < nombreSupplements; ++i)
+        if (supplements[i].utile(r))
+            derniere = i + 1;
+    for (int i = 0; i < derniere; ++i)
+        textes << supplements[i].texte(r);
     return Enregistrements::ecris(textes);
 }
 
@@ -49,6 +115,10 @@ Lecture lis(const QByteArray& octets, const Limites& limites)
         return l;
     }
     if (premier.texte != signature) {
+        l.erreur = ErreurLecture::NonValide;
+        return l;
+    }
+    if (!lisSupplements(lecteur, l.reglages)) {
         l.erreur = ErreurLecture::NonValide;
         return l;
     }

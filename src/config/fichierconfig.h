@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The configuration file (.P03): 11 records, the signature "BALTOR" then the place, the
-// projectile, the three display options and the five field texts. Pure: bytes in, values
-// out, errors as values; the windows apply the values to the controls.
+// projectile, the three display options and the five field texts; then, only when a set-up
+// needs them, extra records (the scene's scale as record 12). Pure: bytes in, values out,
+// errors as values; the windows apply the values to the controls.
 
 #include "core/enregistrements.h"
+#include "sim/echelle.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,6 +25,8 @@ struct Reglages {
     qint16 projectile = 0;              // Combo2's list index, -1 for none
     std::array<qint16, 3> options{};    // Check1, Check2, Check3: 0 unchecked, 1 checked, 2 grey
     std::array<QString, 5> champs;      // Text1, Text2, Text3, Text4, chrono, as shown
+    // Extra records: a file without them means these defaults.
+    sim::Echelle echelle;               // record 12: the scene's scale ("18", "4,5")
 };
 
 // Records 2 to 6: a non-negative value gets a leading blank (" 0", " 2"), a negative one its sign.
@@ -33,7 +37,8 @@ Enregistrements::Ecriture ecris(const Reglages& r);
 
 enum class ErreurLecture {
     Aucune,
-    NonValide,   // record 1 is not exactly "BALTOR" (an empty file too)
+    NonValide,   // record 1 is not exactly "BALTOR" (an empty file too), or an extra record
+                 // holds a value of its kind that this program cannot take: nothing is applied
     Illisible,   // a record is damaged or missing, or a value the control cannot take
 };
 
@@ -43,7 +48,7 @@ struct Lecture {
     // Values of records 2, 3 … read and accepted before the failure, in order: 0 to 10.
     // They are applied even when the read fails, as the controls took them one by one.
     int valables = 0;
-    Reglages reglages;  // only the first `valables` values are meaningful
+    Reglages reglages;  // only the first `valables` values are meaningful; the extras once all are
 };
 
 // The limits of the controls that take the list indexes.
@@ -53,5 +58,8 @@ struct Limites {
 };
 
 Lecture lis(const QByteArray& octets, const Limites& limites = Limites{});
+
+// Bytes a reader takes from a file: the described records and the extra ones.
+qint64 tailleLue();
 
 }  // namespace Config

@@ -132,6 +132,10 @@ int exporte(const Arguments& a)
         f.chrono->setText(QString::number(a.chronoMs));
         f.chrono_LostFocus();
     }
+    if (a.ajuster)
+        f.ajusteAuVol();
+    else if (a.echelle > 0)
+        f.changeEchelleScene(sim::Echelle(a.echelle));
 
     int code = CodeSortie::Succes;
     if (!a.mesures.isEmpty())

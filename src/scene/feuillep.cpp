@@ -247,5 +247,6 @@ sim::Reglages feuilleP::reglages() const
     r.ralenti = speed->isChecked();
     r.sortieInitialise = Check4->isChecked();
     r.intervalleMs = intervalleValide_;
+    r.echelle = echelleScene_;
     return r;
 }

@@ -24,6 +24,7 @@ class PictureBox;
 class QCheckBox;
 class QComboBox;
 class QFocusEvent;
+class QKeyEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -131,6 +132,15 @@ public:
     // The scene's context menu `menuScene` and the measurements it draws (feuillep_mesures.cpp).
     MesuresScene* mesuresScene = nullptr;
 
+    // The scene's scale (feuillep_echelle.cpp): every placement and drawing asks it.
+    sim::Echelle echelleScene() const { return echelleScene_; }
+    // A new scale: the scene is drawn again at it (the photographs and marks of the old one
+    // go) and x0, y0 are kept within what it shows.
+    void changeEchelleScene(sim::Echelle e);
+    // The scale alone, for a loader that draws the scene again itself.
+    void prendEchelleScene(sim::Echelle e);
+    QMenu* menuEchelle = nullptr;  // "Échelle", in the scene's context menu
+
     // What the tick reads from the controls.
     sim::Reglages reglages() const;
     // What the graph window is given.
@@ -192,6 +202,8 @@ public Q_SLOTS:
 
     void repere();
     void miseniv();
+    // "Ajuster au vol": the largest scale that shows the whole flight; false when none does.
+    bool ajusteAuVol();
     void Check1_Click();
     void Check2_Click();
     void Check3_Click();
@@ -222,6 +234,11 @@ private:
     void mesuresEfface();
 
     QImage fondFenetre_;
+
+    void installeEchelle();
+    bool toucheEchelle(QKeyEvent* e);
+    void annonceEchelle(bool tient = true);
+    sim::Echelle echelleScene_;
 
     // Keyboard and screen readers (feuillep_clavier.cpp, feuillep_accessibilite.cpp).
     void prepareClavier();

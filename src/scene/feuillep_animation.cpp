@@ -105,7 +105,7 @@ void feuilleP::command18_Click()
     Module1::rebondActif = 0;
     chronoActif = 0;
     const sim::Reglages r = reglages();
-    projectile->deplace(sim::gaucheInitiale(r.x0), sim::hautInitial(r.y0));
+    projectile->deplace(echelleScene_.gaucheInitiale(r.x0), echelleScene_.hautInitial(r.y0));
     ombre->setLeft(projectile->left());
     ecritAffichage(sim::textesAffichage(r.x0, 0.0f, r.y0));
     maj12();

@@ -105,8 +105,8 @@ void feuilleP::Form_Load()
                       QStringLiteral("rocher ( m = 1830 kg )")});
     Combo2->setCurrentIndex(2);
     Combo2_Click();
-    Text1->setText(Module1::formate(sim::xDe(projectile->left()), Module1::imageChamp));
-    Text2->setText(Module1::formate(sim::yDe(projectile->top()), Module1::imageChamp));
+    Text1->setText(Module1::formate(echelleScene_.xDe(projectile->left()), Module1::imageChamp));
+    Text2->setText(Module1::formate(echelleScene_.yDe(projectile->top()), Module1::imageChamp));
     voxvoy();
 
     info->setText(aides::parDefaut());

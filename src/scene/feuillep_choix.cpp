@@ -5,6 +5,7 @@
 
 #include "core/module1.h"
 #include "platform/plateforme.h"
+#include "scene/repere.h"
 #include "widgets/imagecontrol.h"
 #include "widgets/picturebox.h"
 
@@ -46,7 +47,7 @@ void feuilleP::Combo1_Click()
         plateforme().termine(1);
         return;
     }
-    Picture2->setPicture(image);
+    Picture2->setPicture(fondAEchelle(image, echelleScene_));
     Timer1->stop();
     Check1->setEnabled(true);
     if (Check1->isChecked())

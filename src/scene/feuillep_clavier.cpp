@@ -173,6 +173,12 @@ void feuilleP::focusRecu(QWidget* w, QFocusEvent* e)
             info->setText(aides::chronophotographie(command12->toolTip()));
             return;
         }
+        if (p == Picture2) {
+            // From the keyboard the scene has keys of its own.
+            info->setText(aides::texte(p->objectName()) +
+                          QStringLiteral("\r\nTouches + et − : échelle de la scène ; touche Menu : menu de la scène."));
+            return;
+        }
         if (const QString texte = aides::texte(p->objectName()); !texte.isEmpty()) {
             info->setText(texte);
             return;

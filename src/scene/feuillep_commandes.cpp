@@ -36,6 +36,7 @@ void feuilleP::connecteControles()
     Label6->installEventFilter(this);
     Label7->installEventFilter(this);
     installeMesures();
+    installeEchelle();
 
     connect(projectile, &ImageControl::mouseMove, this, &feuilleP::projectile_MouseMove);
     connect(command12, &QToolButton::clicked, this, &feuilleP::command12_Click);
@@ -62,6 +63,8 @@ bool feuilleP::eventFilter(QObject* objet, QEvent* e)
 {
     switch (e->type()) {
     case QEvent::KeyPress:
+        if (objet == Picture2 && toucheEchelle(static_cast<QKeyEvent*>(e)))
+            return true;
         if (objet == Text1 || objet == Text2 || objet == Text3 || objet == Text4 || objet == chrono)
             return toucheChamp(objet, static_cast<QKeyEvent*>(e));
         if (objet == Label6 || objet == Label7) {

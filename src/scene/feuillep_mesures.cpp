@@ -30,7 +30,7 @@ EntreesMesures feuilleP::entreesMesures() const
     EntreesMesures e;
     const sim::Reglages r = reglages();
     e.conditions = {r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs,
-                    r.projectile == int(sim::Projectile::Ballon)};
+                    r.projectile == int(sim::Projectile::Ballon), r.sortieInitialise, r.echelle};
     e.entete = {QStringLiteral("Lieu : ") + Combo1->currentText() + QStringLiteral(" ; projectile : ") +
                     Combo2->currentText(),
                 QStringLiteral("x0 = ") + Text1->text() + QStringLiteral(" m ; y0 = ") + Text2->text() +
@@ -38,7 +38,6 @@ EntreesMesures feuilleP::entreesMesures() const
                     Text4->text() + QStringLiteral("° ; intervalle = ") +
                     QString::number(analyse::intervalleBorne(r.intervalleMs)) + QStringLiteral(" ms")};
     e.rebondit = r.projectile == int(sim::Projectile::Ballon);
-    e.conditions.sortieInitialise = r.sortieInitialise;
     e.montage = {Combo1->currentText(), Combo2->currentText(), Text1->text(), Text2->text(), Text3->text(),
                  Text4->text()};
     return e;
@@ -57,7 +56,7 @@ void feuilleP::installeMesures()
     lien.conditions = [this] {
         const sim::Reglages r = reglages();
         return analyse::Conditions{r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs,
-                                   r.projectile == int(sim::Projectile::Ballon)};
+                                   r.projectile == int(sim::Projectile::Ballon), r.sortieInitialise, r.echelle};
     };
     lien.entrees = [this] { return entreesMesures(); };
     lien.energies = [this](const EntreesMesures& vol) {
@@ -99,7 +98,7 @@ InstantScene instant(const feuilleP& f)
     i.vitesse = analyse::vitesseCourante(Module1::etat, f.anim);
     const float x0 = float(Module1::lisNombre(f.Text1->text()));
     const float y0 = float(Module1::lisNombre(f.Text2->text()));
-    i.centreInitial = QPointF(sim::gaucheDe(x0) + demiImage, sim::hautDe(y0) + demiImage);
+    i.centreInitial = QPointF(f.echelleScene().gaucheDe(x0) + demiImage, f.echelleScene().hautDe(y0) + demiImage);
     return i;
 }
 

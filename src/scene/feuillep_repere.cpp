@@ -12,7 +12,7 @@
 
 void feuilleP::repere()
 {
-    dessineRepere(*Picture2, Check3->isChecked());
+    dessineRepere(*Picture2, Check3->isChecked(), echelleScene_);
 }
 
 void feuilleP::Check1_Click()

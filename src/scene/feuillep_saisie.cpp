@@ -73,7 +73,7 @@ void feuilleP::arreteEtRevient()
 
 void feuilleP::Text1_LostFocus()
 {
-    const sim::Position p = sim::valideX0(Text1->text());
+    const sim::Position p = sim::valideX0(Text1->text(), echelleScene_);
     projectile->setLeft(p.coord);
     ombre->setLeft(projectile->left());
     Text1->setText(p.texte);
@@ -82,7 +82,7 @@ void feuilleP::Text1_LostFocus()
 
 void feuilleP::Text2_LostFocus()
 {
-    const sim::Position p = sim::valideY0(Text2->text());
+    const sim::Position p = sim::valideY0(Text2->text(), echelleScene_);
     projectile->setTop(p.coord);
     ombre->setLeft(projectile->left());
     Text2->setText(p.texte);
@@ -134,9 +134,9 @@ void feuilleP::projectile_MouseMove(Qt::MouseButtons boutons, Qt::KeyboardModifi
     const double haut = qBound(0.0, sim::enTwips(projectile->top() + y - prisY), sim::hautMax);
     projectile->deplace(gauche, haut);
     ombre->setLeft(projectile->left());
-    Text1->setText(sim::texteX0(gauche));
-    Text2->setText(sim::texteY0(haut));
-    ecritAffichage(sim::textesAffichage(sim::xDe(gauche), Module1::t, sim::yDe(haut)));
+    Text1->setText(sim::texteX0(gauche, echelleScene_));
+    Text2->setText(sim::texteY0(haut, echelleScene_));
+    ecritAffichage(sim::textesAffichage(echelleScene_.xDe(gauche), Module1::t, echelleScene_.yDe(haut)));
     plusbouton();
 }
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/animation.h"
 
-#include "sim/echelle.h"
-
 #include <cmath>
 
 namespace sim {
@@ -51,9 +49,9 @@ void queue(EtatAnimation& anim, Placement& place, const Reglages& r, ResultatTic
 // picture then put back on the ground line and the impact heard.
 bool pose(float x, double y, float t, Placement& place, const Reglages& r, ResultatTick& res)
 {
-    place.gauche = gaucheDe(x);
+    place.gauche = r.echelle.gaucheDe(x);
     res.affichage = textesAffichage(x, t, y);
-    place.haut = hautDe(y);
+    place.haut = r.echelle.hautDe(y);
     if (place.haut <= double(solHaut))
         return false;
     place.haut = solHaut;
@@ -106,8 +104,8 @@ void rebond(SimulationState& etat, EtatAnimation& anim, Placement& place, const 
             ResultatTick& res)
 {
     if (etat.rebondActif == 1) {
-        anim.xRebond = xDe(place.gauche);
-        anim.yRebond = yDe(place.haut);
+        anim.xRebond = r.echelle.xDe(place.gauche);
+        anim.yRebond = r.echelle.yDe(place.haut);
         anim.vxRebond = float(restitution * double(etat.vx));
         anim.vyRebond = float(-restitution * double(etat.vy - etat.g * etat.t));
         anim.tRebond = etat.t;
@@ -118,8 +116,8 @@ void rebond(SimulationState& etat, EtatAnimation& anim, Placement& place, const 
     const float x = xLibre(anim.xRebond, anim.vxRebond, tau);
     const double y = yLibre(anim.yRebond, anim.vyRebond, etat.g, tau);
     if (pose(x, y, etat.t, place, r, res)) {
-        anim.xRebond = xDe(place.gauche);
-        anim.yRebond = yDe(place.haut);
+        anim.xRebond = r.echelle.xDe(place.gauche);
+        anim.yRebond = r.echelle.yDe(place.haut);
         anim.vxRebond = float(restitution * double(anim.vxRebond));
         anim.vyRebond = float(-restitution * double(anim.vyRebond - etat.g * tau));
         anim.tRebond = etat.t;

@@ -4,6 +4,7 @@
 // says, in order, what the window must do (sound, stop the timer, photograph, beep …).
 
 #include "core/module1.h"
+#include "sim/echelle.h"
 #include "sim/mouvement.h"
 
 #include <QList>
@@ -44,6 +45,7 @@ struct Reglages {
     bool ralenti = false;    // "Ralenti"
     bool sortieInitialise = true;  // "Initialiser si sortie de l'écran"
     double intervalleMs = 150.0;   // number in `chrono`
+    Echelle echelle;               // the scene's scale
 };
 
 enum class Action {

@@ -2,7 +2,6 @@
 #include "sim/saisie.h"
 
 #include "core/nombres.h"
-#include "sim/echelle.h"
 
 #include <QtGlobal>
 
@@ -53,26 +52,48 @@ QString champ(double valeur)
 
 }  // namespace
 
-QString texteX0(double gauche)
+QString texteX0(double gauche, Echelle e)
 {
-    return champ(xDe(gauche));
+    return champ(e.xDe(gauche));
 }
 
-QString texteY0(double haut)
+QString texteY0(double haut, Echelle e)
 {
-    return champ(yDe(haut));
+    return champ(e.yDe(haut));
 }
 
-Position valideX0(const QString& texte)
+namespace {
+
+// At a smaller scale a twip is centimetres: a value the scene shows is kept as typed (to the
+// field's two decimals) rather than read back from the picture; only one outside is clamped.
+Position garde(const QString& texte, Echelle e, bool abscisse)
 {
-    const double gauche = qBound(0.0, gaucheDe(lis(texte)), gaucheMax);
-    return {gauche, texteX0(gauche)};
+    const QString arrondi = champ(lis(texte));
+    const float v = lis(arrondi);
+    const double coord = abscisse ? e.gaucheDe(v) : e.hautDe(v);
+    const double max = abscisse ? gaucheMax : hautMax;
+    if (coord >= 0.0 && coord <= max)
+        return {coord, arrondi};
+    const double borne = qBound(0.0, coord, max);
+    return {borne, abscisse ? texteX0(borne, e) : texteY0(borne, e)};
 }
 
-Position valideY0(const QString& texte)
+}  // namespace
+
+Position valideX0(const QString& texte, Echelle e)
 {
-    const double haut = qBound(0.0, hautDe(lis(texte)), hautMax);
-    return {haut, texteY0(haut)};
+    if (!e.parDefaut())
+        return garde(texte, e, true);
+    const double gauche = qBound(0.0, e.gaucheDe(lis(texte)), gaucheMax);
+    return {gauche, texteX0(gauche, e)};
+}
+
+Position valideY0(const QString& texte, Echelle e)
+{
+    if (!e.parDefaut())
+        return garde(texte, e, false);
+    const double haut = qBound(0.0, e.hautDe(lis(texte)), hautMax);
+    return {haut, texteY0(haut, e)};
 }
 
 QString valideV0(const QString& texte)

@@ -3,6 +3,8 @@
 // Entry of the initial conditions: which keys each field accepts, and how a value is
 // clamped and rewritten when the field is left.
 
+#include "sim/echelle.h"
+
 #include <QChar>
 #include <QString>
 
@@ -21,8 +23,9 @@ struct Position {
     double coord;  // left (x0) or top (y0) of the picture
     QString texte;
 };
-Position valideX0(const QString& texte);
-Position valideY0(const QString& texte);
+// The field's range follows the scale: the picture stays within the scene.
+Position valideX0(const QString& texte, Echelle e = {});
+Position valideY0(const QString& texte, Echelle e = {});
 
 // A velocity field left: the field's new text.
 QString valideV0(const QString& texte);
@@ -32,7 +35,7 @@ QString valideAngle(const QString& texte);
 QString valideChrono(const QString& texte);
 
 // The field texts of a picture placed at (left, top) by a drag.
-QString texteX0(double gauche);
-QString texteY0(double haut);
+QString texteX0(double gauche, Echelle e = {});
+QString texteY0(double haut, Echelle e = {});
 
 }  // namespace sim

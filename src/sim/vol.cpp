@@ -26,10 +26,10 @@ std::optional<double> retourAuSol(const Arc& a, double g)
 }
 
 // Abscissas where the picture leaves the scene sideways (its left below −16 or above 400 pixels).
-double xSortie(bool droite)
+double xSortie(bool droite, const Echelle& e)
 {
     const double gauche = droite ? 400.0 : -16.0;
-    return (gauche - double(decalageGauche)) / double(pixelsParMetre);
+    return (gauche - double(decalageGauche)) / double(e.pixelsParMetre());
 }
 
 }  // namespace
@@ -48,7 +48,7 @@ Vol::Vol(const ConditionsVol& c) : c_(c)
         arc.tFin = *sol;
         // Leaving the scene sideways before the ground, when the scene resets itself then.
         if (c.sortieInitialise && arc.vx != 0) {
-            const double limite = xSortie(arc.vx > 0);
+            const double limite = xSortie(arc.vx > 0, c_.echelle);
             const double tSortie = arc.t0 + (limite - arc.x0) / arc.vx;
             if (tSortie >= arc.t0 && tSortie < arc.tFin) {
                 arc.tFin = tSortie;
@@ -123,7 +123,7 @@ std::optional<std::pair<double, double>> Vol::horsDeVueEnHaut() const
     if (arcs_.isEmpty() || !(c_.g > 0))
         return std::nullopt;
     const Arc& a = arcs_.first();
-    const double haut = double(solHaut) / double(pixelsParMetre);
+    const double haut = double(solHaut) / double(c_.echelle.pixelsParMetre());
     const double g = c_.g;
     const double d = a.vy * a.vy - 2.0 * g * (haut - a.y0);
     if (d <= 0)

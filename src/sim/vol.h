@@ -5,6 +5,7 @@
 // (on the ground, at rest after the bounces, or leaving the scene sideways when the scene
 // resets itself then). Every date of the flight reads the same arcs.
 
+#include "sim/echelle.h"
 #include "sim/mouvement.h"
 
 #include <QString>
@@ -22,6 +23,7 @@ struct ConditionsVol {
     float g = 9.8f;   // N/kg
     bool rebondit = false;          // the balloon
     bool sortieInitialise = false;  // "Initialiser si sortie de l'écran": leaving sideways ends the flight
+    Echelle echelle{};              // the scene's scale: where its edges and its top are
 };
 
 // One parabola: from (x0, y0) at date t0 with velocity (vx, vy), until date tFin.

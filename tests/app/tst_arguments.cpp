@@ -72,6 +72,28 @@ private Q_SLOTS:
                                   << "--taille attend un nombre entier de 1 à 4 (reçu : « 5 »)";
         QTest::newRow("vecteurs sans image") << QStringList{"--vecteurs", "--graphes", "g.pdf"}
                                              << "--vecteurs, --deltav, --trajectoire, --sommet et --taille s'emploient avec --image";
+        QTest::newRow("échelle inconnue") << QStringList{"--image", "a.png", "--echelle", "12"}
+                                          << "--echelle attend 36, 18, 9, 4,5, 1,8 (pixels par mètre) ou « ajuster » (reçu : « 12 »)";
+        QTest::newRow("échelle sans image") << QStringList{"--echelle", "9"} << "--echelle s'emploie avec --image";
+    }
+
+    void echelle_data()
+    {
+        QTest::addColumn<QString>("valeur");
+        QTest::addColumn<float>("echelle");
+        QTest::addColumn<bool>("ajuster");
+        QTest::newRow("18") << "18" << 18.0f << false;
+        QTest::newRow("virgule") << "4,5" << 4.5f << false;
+        QTest::newRow("point") << "1.8" << 1.8f << false;
+        QTest::newRow("ajuster") << "ajuster" << 0.0f << true;
+    }
+    void echelle()
+    {
+        QFETCH(QString, valeur);
+        const Arguments a = analyseArguments({"baltor", "--image", "s.png", "--echelle", valeur});
+        QCOMPARE(int(a.mode), int(Mode::Export));
+        QTEST(a.echelle, "echelle");
+        QTEST(a.ajuster, "ajuster");
     }
     void refus()
     {
@@ -86,7 +108,7 @@ private Q_SLOTS:
     {
         const QString aide = texteAide(QStringLiteral("baltor"));
         for (const char* mot : {"Utilisation : baltor", "--image", "--chrono", "--repere", "--grille", "--graphes",
-                                "--mesures", "--help", "--version", "Code de retour"})
+                                "--mesures", "--echelle", "--help", "--version", "Code de retour"})
             QVERIFY2(aide.contains(QString::fromUtf8(mot)), mot);
         QVERIFY(texteVersion().startsWith(QStringLiteral("Baltor ")));
     }

@@ -220,6 +220,61 @@ private Q_SLOTS:
 
     // --- the save dialog ---
 
+
+    // The scene's scale travels as a twelfth record, written only when it is not the default.
+    void echelleAllerRetour()
+    {
+        Module1::cheminConfig = chemin("echelle.P03");
+        {
+            feuilleP f;
+            regle(f);
+            f.changeEchelleScene(sim::Echelle(18.0f));
+            QVERIFY(Config::enregistreConfig(f));
+        }
+        QCOMPARE(contenu(Module1::cheminConfig), fichier(textesExemple() << "18"));
+        feuilleP g;
+        Module1::chargeConfig(g);
+        QVERIFY(rec().messages.isEmpty());
+        QCOMPARE(g.echelleScene().pixelsParMetre(), 18.0f);
+        QCOMPARE(etat(g), (QStringList{"1", "4", "1", "0", "1", "2,5", "3,0", "12,0", "-40,0", "200"}));
+        QCOMPARE(g.projectile->left(), 18 * 2.5 + 14);
+    }
+
+    void echelleLue_data()
+    {
+        QTest::addColumn<QStringList>("textes");
+        QTest::addColumn<float>("echelle");  // 0: refused as not valid, nothing loaded
+        QTest::newRow("11 enregistrements") << textesExemple() << 36.0f;
+        QTest::newRow("douzième 4.5") << (textesExemple() << "4.5") << 4.5f;
+        QTest::newRow("douzième 36") << (textesExemple() << "36") << 36.0f;
+        QTest::newRow("douzième 12") << (textesExemple() << "12") << 0.0f;
+        QTest::newRow("douzième 3,6") << (textesExemple() << "3,6") << 0.0f;
+        // The rest of a longer file written by another program: not read, as before.
+        QTest::newRow("douzième texte") << (textesExemple() << "reste") << 36.0f;
+    }
+    void echelleLue()
+    {
+        QFETCH(QStringList, textes);
+        QFETCH(float, echelle);
+        feuilleP f;
+        f.changeEchelleScene(sim::Echelle(9.0f));
+        f.Picture2->Line(QPointF(0, 0), QPointF(100, 100), Qt::red);
+        const QImage dessine = f.Picture2->Image();
+        const QStringList avant = etat(f);
+        Module1::cheminConfig = chemin("lu.P03");
+        QVERIFY(ecrit(Module1::cheminConfig, fichier(textes)));
+        Module1::chargeConfig(f);
+        if (echelle == 0) {
+            verifieMessage("Ce fichier ne correspond pas à cette application", "Fichier non valide");
+            QCOMPARE(etat(f), avant);
+            QCOMPARE(f.Picture2->Image(), dessine);
+            QCOMPARE(f.echelleScene().pixelsParMetre(), 9.0f);
+        } else {
+            QVERIFY(rec().messages.isEmpty());
+            QCOMPARE(f.echelleScene().pixelsParMetre(), echelle);
+            QCOMPARE(etat(f).mid(5), (QStringList{"2,5", "3,0", "12,0", "-40,0", "200"}));
+        }
+    }
 };
 
 QTEST_MAIN(TstConfig)

@@ -11,6 +11,7 @@
 #include "exercises/fichexo.h"
 #include "platform/plateforme_factice.h"
 #include "scene/feuillep.h"
+#include "sim/echelle.h"
 #include "widgets/filelistbox.h"
 #include "exercices/generateur.h"
 
@@ -27,6 +28,14 @@ class TstExercicesLivres : public QObject {
     static QStringList descriptions()
     {
         return QDir(programme()).entryList({QStringLiteral("*.E03")}, QDir::Files, QDir::Name);
+    }
+    // The whole flight of the loaded set-up stays within the scene at the set-up's scale.
+    static bool volDansLaScene(const feuilleP& f)
+    {
+        const sim::Reglages r = f.reglages();
+        const sim::Ajustement a = sim::ajusteAuVol({r.x0, r.y0, Module1::vx, Module1::vy, Module1::g,
+                                                    r.projectile == int(sim::Projectile::Ballon), false});
+        return a.tient && a.echelle.pixelsParMetre() >= f.echelleScene().pixelsParMetre();
     }
     static Exercices::DescriptionExercice lis(const QString& chemin)
     {
@@ -82,11 +91,13 @@ private Q_SLOTS:
         QVERIFY(fenetre.supertext->toPlainText().size() > 200);
         QVERIFY(fenetre.windowTitle().startsWith("Baltor - "));
         QCOMPARE(Module1::exerciceCorrige, qint16(d.corrige() ? 1 : 0));
+        QVERIFY(volDansLaScene(fenetre));
         if (!d.corrige())
             return;
         const QString enonce = fenetre.supertext->toPlainText();
         exo.opencor_Click();
         QVERIFY(plateformeTest.factice.messages.isEmpty());
+        QVERIFY(volDansLaScene(fenetre));
         if (!Exercices::estVide(d.correction())) {
             QVERIFY(fenetre.supertext->toPlainText().contains("Correction"));
             QVERIFY(fenetre.supertext->toPlainText() != enonce);
