@@ -56,6 +56,8 @@ public:
     // Hooks of the main window: a photograph was just drawn; a tick has ended; the scene was
     // cleared (new place, "&Effacer").
     void photo(const InstantScene& i);
+    // How long the last photograph's vectors took to draw (ms), for the benchmarks.
+    double dureeVecteursMs() const { return dureeVecteursMs_; }
     void tick(const InstantScene& i);
     void efface();
     // The drawing layer was cleared without a new background (the frame hidden or redrawn): the
@@ -98,4 +100,5 @@ private:
     InstantScene precedent_;
     QPointF avantDernier_;            // start of the last piece of trace drawn
     bool avantDernierValide_ = false;
+    double dureeVecteursMs_ = 0.0;
 };

@@ -21,5 +21,7 @@ public:
                            const QString& filtre) override;
     QString fichierAEnregistrer(QWidget* parent, const QString& titre, const QString& chemin,
                                 const QString& filtre) override;
+    QString fichierAEnregistrerSansQuestion(QWidget* parent, const QString& titre, const QString& chemin,
+                                            const QString& filtre) override;
     void afficheAide(QWidget* parent, const QString& fichier) override;
 };

@@ -117,15 +117,15 @@ void feuilleP::prepareClavier()
 
 void feuilleP::ordreTab()
 {
-    // Reading order: the scene, the parameters, the options, the animation, the
-    // chronophotography, the exercise, the command row.
+    // Reading order: the parameters, the options, the animation, the chronophotography, the
+    // exercise, the command row, then the scene (Menu or Shift+F10 opens its measuring menu).
     const QList<QWidget*> chaine = {
-        Picture2, Label6, Image1, Combo2, Combo1, Text1, Text2, Text3, Text4,
+        Label6, Image1, Combo2, Combo1, Text1, Text2, Text3, Text4,
         Label7, Image3, Check1, Check3, Check2,
         command15, command16, command18, speed, Check4,
         command12, chrono, Image4, fich, supertext,
         btexo, Command2, Command11, Command13, Command14, Command8, Command10, Command4, Command9,
-        Command7, Command1,
+        Command7, Command1, Picture2,
     };
     for (qsizetype i = 1; i < chaine.size(); ++i)
         QWidget::setTabOrder(chaine[i - 1], chaine[i]);
