@@ -6,6 +6,7 @@
 #include "core/ecriture.h"
 #include "core/module1.h"
 #include "platform/plateforme.h"
+#include "platform/plateforme_qt.h"
 #include "rtf/rtf.h"
 #include "scene/feuillep.h"
 
@@ -30,7 +31,7 @@ void Fichexo::savetexte_Click()
     if (!principale_)
         return;
     // The dialog asks nothing itself: the question about an existing file is the one below.
-    QString chemin = plateforme().fichierAEnregistrerSansQuestion(principale_, QStringLiteral("Enregistrer le texte"),
+    QString chemin = fichierAEnregistrerSansQuestion(principale_, QStringLiteral("Enregistrer le texte"),
                                                                   QString(), filtreRtf);
     if (chemin.isEmpty())
         return;

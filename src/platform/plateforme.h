@@ -82,12 +82,6 @@ public:
                                    const QString& filtre) = 0;
     virtual QString fichierAEnregistrer(QWidget* parent, const QString& titre, const QString& chemin,
                                         const QString& filtre) = 0;
-    // The same, for a caller that asks its own question when the file exists.
-    virtual QString fichierAEnregistrerSansQuestion(QWidget* parent, const QString& titre, const QString& chemin,
-                                                    const QString& filtre)
-    {
-        return fichierAEnregistrer(parent, titre, chemin, filtre);
-    }
 
     // Shows a help document (an HTML page shipped beside the program).
     virtual void afficheAide(QWidget* parent, const QString& fichier) = 0;

@@ -165,9 +165,11 @@ QString PlateformeQt::fichierAEnregistrer(QWidget* parent, const QString& titre,
     return QFileDialog::getSaveFileName(parent, titre, chemin, filtre);
 }
 
-QString PlateformeQt::fichierAEnregistrerSansQuestion(QWidget* parent, const QString& titre, const QString& chemin,
-                                                      const QString& filtre)
+QString fichierAEnregistrerSansQuestion(QWidget* parent, const QString& titre, const QString& chemin,
+                                        const QString& filtre)
 {
+    if (!dynamic_cast<PlateformeQt*>(&plateforme()))
+        return plateforme().fichierAEnregistrer(parent, titre, chemin, filtre);
     return QFileDialog::getSaveFileName(parent, titre, chemin, filtre, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 

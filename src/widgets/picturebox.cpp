@@ -213,31 +213,6 @@ void PictureBox::paintEvent(QPaintEvent* e)
     for (const ImageControl* image : images_)
         if (image->isVisible() && !image->picture().isNull() && image->rect().intersects(zone))
             p.drawImage(QPointF(image->left(), image->top()), image->picture());
-    if (marqueFocus_) {
-        p.setPen(QPen(QColor(30, 100, 200), 3));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
-    }
-}
-
-void PictureBox::focusInEvent(QFocusEvent* e)
-{
-    QWidget::focusInEvent(e);
-    // Only a focus the keyboard brought shows: the program moves the focus here after each
-    // command, and the mouse needs no mark.
-    const Qt::FocusReason r = e->reason();
-    marqueFocus_ = r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::ShortcutFocusReason;
-    if (marqueFocus_)
-        update();
-}
-
-void PictureBox::focusOutEvent(QFocusEvent* e)
-{
-    QWidget::focusOutEvent(e);
-    if (marqueFocus_) {
-        marqueFocus_ = false;
-        update();
-    }
 }
 
 ImageControl* PictureBox::imageSous(QPointF pt) const

@@ -74,8 +74,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void leaveEvent(QEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     friend class ImageControl;
@@ -91,5 +89,4 @@ private:
     QTransform versPixels_;
     QList<ImageControl*> images_;
     ImageControl* capture_ = nullptr;
-    bool marqueFocus_ = false;  // reached with the keyboard: a visible focus mark
 };
