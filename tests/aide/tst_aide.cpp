@@ -190,7 +190,7 @@ private Q_SLOTS:
         NavigateurAide n(dossier(document + QStringLiteral("/index.html")));
         n.show();
         QVERIFY(QTest::qWaitForWindowExposed(&n));
-        QTest::keyClicks(n.recherche(), mot);
+        n.recherche()->setText(mot);  // keyClicks takes ASCII only
         QTest::keyClick(n.recherche(), Qt::Key_Return);
         QCOMPARE(QFileInfo(n.pageCourante()).fileName(), page.isEmpty() ? QStringLiteral("index.html") : page);
         QVERIFY(!n.page()->isForwardAvailable());
