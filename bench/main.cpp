@@ -38,11 +38,12 @@ double centile(std::vector<double> v, double p)
 
 namespace {
 
-// The offscreen platform's notice about window size hints says nothing about the figures.
+// The offscreen platform's notices about what it does not support (size hints, reparenting a
+// window) say nothing about the figures.
 QtMessageHandler gestionnaireQt = nullptr;
 void filtreMessages(QtMsgType type, const QMessageLogContext& contexte, const QString& message)
 {
-    if (message.contains(QLatin1String("propagateSizeHints")))
+    if (message.startsWith(QLatin1String("This plugin does not support")))
         return;
     if (gestionnaireQt)
         gestionnaireQt(type, contexte, message);
