@@ -197,22 +197,6 @@ private Q_SLOTS:
         QVERIFY(n.isVisible());
     }
 
-    void tailleDeLAide_data()
-    {
-        QTest::addColumn<QSize>("ecran");
-        QTest::addColumn<QSize>("attendue");
-        QTest::newRow("800 x 600") << QSize(800, 600) << QSize(800, 600);
-        QTest::newRow("plus petit") << QSize(640, 480) << QSize(640, 480);
-        QTest::newRow("1024 x 768 sans barre") << QSize(1024, 740) << QSize(900, 620);
-        QTest::newRow("assez large, trop bas") << QSize(1280, 650) << QSize(800, 600);
-    }
-    void tailleDeLAide()
-    {
-        QFETCH(QSize, ecran);
-        QFETCH(QSize, attendue);
-        QCOMPARE(tailleAide(ecran), attendue);
-    }
-
     // The help and the course sit beside the simulator: one window each, not modal, within
     // the screen, on the page asked.
     void fenetresDAide()
