@@ -50,6 +50,6 @@ BALTOR_BENCH(graphes)
         {QStringLiteral("graphes.chargement.mediane"), mediane(chargements), QStringLiteral("ms")},
         {QStringLiteral("graphes.chargement.p99"), centile(chargements, 0.99), QStringLiteral("ms")},
         {QStringLiteral("graphes.points_par_courbe"), double(points), QStringLiteral("points")},
-        {QStringLiteral("graphes.refus"), double(refus), QStringLiteral("sur 30 chargements")},
+        {QStringLiteral("graphes.refus_sur_30_chargements"), double(refus), QStringLiteral("refus")},
     };
 }

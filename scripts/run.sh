@@ -3,5 +3,5 @@
 # Builds Baltor (installing what it needs) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh --programme
 exec build/default/bin/baltor "$@"

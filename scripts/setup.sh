@@ -3,12 +3,16 @@
 # Installs the Debian 12 packages Baltor needs (only the missing ones), then configures and
 # builds it with the default preset. Used by run.sh and test.sh.
 # --sanitize: the sanitizer build instead (preset "sanitize", clang), with what it needs more.
+# --programme: builds the program alone (not the tests and tools), as run.sh needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 preset=default
 plus=()
-if [ "${1:-}" = "--sanitize" ]; then
+cible=()
+if [ "${1:-}" = "--programme" ]; then
+  cible=(--target baltor)
+elif [ "${1:-}" = "--sanitize" ]; then
   preset=sanitize
   plus=(clang libclang-rt-14-dev)
 fi
@@ -34,4 +38,4 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake --preset "$preset"
-cmake --build --preset "$preset"
+cmake --build --preset "$preset" "${cible[@]}"

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -32,12 +33,24 @@ FormatImage formatDe(const QString& chemin)
         return FormatImage::Pdf;
     if (ext == QLatin1String("svg"))
         return FormatImage::Svg;
+    if (!ext.isEmpty() && QImageWriter::supportedImageFormats().contains(ext.toLatin1()))
+        return FormatImage::Autre;
     return FormatImage::Inconnu;
 }
 
 QString cheminImage(const QString& chemin)
 {
-    return formatDe(chemin) == FormatImage::Inconnu ? chemin + QStringLiteral(".png") : chemin;
+    return QFileInfo(chemin).suffix().isEmpty() ? chemin + QStringLiteral(".png") : chemin;
+}
+
+QStringList extensionsImage()
+{
+    QStringList resultat{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("pdf"),
+                         QStringLiteral("svg")};
+    for (const QByteArray& f : QImageWriter::supportedImageFormats())
+        if (!resultat.contains(QString::fromLatin1(f)))
+            resultat.append(QString::fromLatin1(f));
+    return resultat;
 }
 
 namespace {
@@ -105,6 +118,7 @@ QByteArray octetsImage(const QImage& image, FormatImage format)
     case FormatImage::Svg:
         return svg(image);
     case FormatImage::Png:
+    case FormatImage::Autre:
     case FormatImage::Inconnu:
         break;
     }
@@ -113,7 +127,21 @@ QByteArray octetsImage(const QImage& image, FormatImage format)
 
 bool enregistreImage(const QImage& image, const QString& chemin, QString* erreur)
 {
-    const QByteArray octets = octetsImage(image, formatDe(chemin));
+    const FormatImage format = formatDe(chemin);
+    if (format == FormatImage::Inconnu && !QFileInfo(chemin).suffix().isEmpty()) {
+        if (erreur)
+            *erreur = QStringLiteral("Extensions possibles : ") + extensionsImage().join(QStringLiteral(", ")) +
+                      QStringLiteral(".");
+        return false;
+    }
+    QByteArray octets;
+    if (format == FormatImage::Autre) {
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::WriteOnly);
+        QImageWriter(&tampon, QFileInfo(chemin).suffix().toLower().toLatin1()).write(image);
+    } else {
+        octets = octetsImage(image, format);
+    }
     if (octets.isEmpty()) {
         if (erreur)
             *erreur = QStringLiteral("L'image n'a pas pu être convertie dans ce format.");

@@ -12,11 +12,14 @@ namespace analyse {
 // Writes the bytes; false with the reason in `erreur` on failure.
 bool enregistreOctets(const QString& chemin, const QByteArray& octets, QString* erreur);
 
-enum class FormatImage { Png, Jpeg, Pdf, Svg, Inconnu };
-// From the file's extension, any case: .png, .jpg/.jpeg, .pdf, .svg.
+// Autre: another picture format the installed Qt writes (.bmp, .ppm, .webp…), by extension.
+enum class FormatImage { Png, Jpeg, Pdf, Svg, Autre, Inconnu };
+// From the file's extension, any case: .png, .jpg/.jpeg, .pdf, .svg, then Qt's writers.
 FormatImage formatDe(const QString& chemin);
-// The path with ".png" added when it has no known image extension.
+// The path with ".png" added when it has no extension at all.
 QString cheminImage(const QString& chemin);
+// The extensions an image can be saved under, for the message about any other one.
+QStringList extensionsImage();
 
 // The scene's image as PNG, JPEG, a one-page PDF (the image centred, at most the page's
 // width) or an SVG holding the picture.

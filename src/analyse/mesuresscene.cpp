@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
@@ -205,6 +206,8 @@ void MesuresScene::photo(const InstantScene& i)
     if (serie_.size() > 3)
         serie_.removeFirst();
 
+    QElapsedTimer chrono;
+    chrono.start();
     if (vitesse) {
         const double k = analyse::echelleVitesse(c);
         const QPointF bout = i.centre + QPointF(i.vitesse.x(), -i.vitesse.y()) * k;
@@ -221,6 +224,7 @@ void MesuresScene::photo(const InstantScene& i)
               [&](QPainter& p) { analyse::dessineFleche(p, origine, bout, analyse::TypeFleche::DeltaV); });
         echelle(c, true);
     }
+    dureeVecteursMs_ = chrono.nsecsElapsed() / 1e6;
 }
 
 void MesuresScene::tick(const InstantScene& i)

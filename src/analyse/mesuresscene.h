@@ -61,6 +61,8 @@ public:
     // Hooks of the main window: a photograph was just drawn; a tick has ended; the scene was
     // cleared (new place, "&Effacer").
     void photo(const InstantScene& i);
+    // How long the last photograph's vectors took to draw (ms), for the benchmarks.
+    double dureeVecteursMs() const { return dureeVecteursMs_; }
     void tick(const InstantScene& i);
     void efface();
     // The drawing layer was cleared without a new background (the frame hidden or redrawn): the
@@ -110,4 +112,5 @@ private:
     bool avantDernierValide_ = false;
     QImage surcouche_;
     std::optional<EntreesMesures> dernierVol_;
+    double dureeVecteursMs_ = 0.0;
 };

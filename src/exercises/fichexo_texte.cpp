@@ -6,6 +6,7 @@
 #include "core/ecriture.h"
 #include "core/module1.h"
 #include "platform/plateforme.h"
+#include "platform/plateforme_qt.h"
 #include "rtf/rtf.h"
 #include "scene/feuillep.h"
 
@@ -29,8 +30,9 @@ void Fichexo::savetexte_Click()
 {
     if (!principale_)
         return;
-    QString chemin = plateforme().fichierAEnregistrer(principale_, QStringLiteral("Enregistrer le texte"),
-                                                      QString(), filtreRtf);
+    // The dialog asks nothing itself: the question about an existing file is the one below.
+    QString chemin = fichierAEnregistrerSansQuestion(principale_, QStringLiteral("Enregistrer le texte"),
+                                                                  QString(), filtreRtf);
     if (chemin.isEmpty())
         return;
     if (QFileInfo(chemin).suffix().isEmpty())
@@ -53,11 +55,12 @@ void Fichexo::opentexte_Click()
 {
     if (!principale_ || !gardeTexte())
         return;
-    Module1::texteModifie = 0;
     const QString chemin = plateforme().fichierAOuvrir(principale_, QStringLiteral("Retrouver un texte"),
                                                        QString(), filtreRtf);
+    // Cancelled: the typed text is still there, and still protected by the guards.
     if (chemin.isEmpty())
         return;
+    Module1::texteModifie = 0;
     Module1::exerciceCorrige = 0;
     if (!chargeTexte(chemin))
         plateforme().msgBox(verifier, StyleMsg::OkSeul + StyleMsg::Critique, QStringLiteral("Erreur de lecture."));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/navigateur_aide.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalBlocker>
@@ -31,6 +34,14 @@ QString documentAide(const QString& fichier)
     if (nom == QStringLiteral("voirlecours.chm"))
         return info.dir().filePath(QStringLiteral("cours/index.html"));
     return fichier;
+}
+
+QSize tailleAide(const QSize& disponible)
+{
+    // Small screens get at most the 800 x 600 of the main window; larger ones a roomier page.
+    if (disponible.width() >= 1000 && disponible.height() >= 700)
+        return QSize(900, 620);
+    return QSize(std::min(800, disponible.width()), std::min(600, disponible.height()));
 }
 
 namespace {
@@ -107,7 +118,7 @@ NavigateurAide::NavigateurAide(const QString& fichier, QWidget* parent)
     , etat_(new QLabel(this))
 {
     setObjectName(QStringLiteral("NavigateurAide"));
-    resize(900, 620);
+    resize(tailleAide(screen() ? screen()->availableGeometry().size() : QSize(800, 600)));
 
     page_->setObjectName(QStringLiteral("page"));
     page_->setOpenExternalLinks(true);
@@ -130,6 +141,10 @@ NavigateurAide::NavigateurAide(const QString& fichier, QWidget* parent)
     auto* fermer = new QPushButton(QStringLiteral("&Fermer"), this);
     precedent->setEnabled(false);
     suivant->setEnabled(false);
+    // Enter belongs to the search box and the contents: no button may take it as well (an
+    // automatic default "Précédent" would undo the search it has just made).
+    for (QPushButton* b : {precedent, suivant, accueil, chercher, fermer})
+        b->setAutoDefault(false);
 
     auto* gauche = new QWidget(this);
     auto* colonne = new QVBoxLayout(gauche);

@@ -18,6 +18,9 @@ class QTreeWidgetItem;
 // ("TUVA.hlp" is the help, "Voirlecours.chm" the course); other names are kept.
 QString documentAide(const QString& fichier);
 
+// The help window's size on a screen whose free area is `disponible`.
+QSize tailleAide(const QSize& disponible);
+
 // One heading of a page: its level (1 to 3), its text and its block in the page's document.
 struct TitreAide {
     int niveau = 1;

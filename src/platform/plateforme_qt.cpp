@@ -11,10 +11,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGuiApplication>
+#include <QHash>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
@@ -160,8 +165,53 @@ QString PlateformeQt::fichierAEnregistrer(QWidget* parent, const QString& titre,
     return QFileDialog::getSaveFileName(parent, titre, chemin, filtre);
 }
 
+QString fichierAEnregistrerSansQuestion(QWidget* parent, const QString& titre, const QString& chemin,
+                                        const QString& filtre)
+{
+    if (!dynamic_cast<PlateformeQt*>(&plateforme()))
+        return plateforme().fichierAEnregistrer(parent, titre, chemin, filtre);
+    return QFileDialog::getSaveFileName(parent, titre, chemin, filtre, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+namespace {
+
+// The window the help belongs to: the program's main window, even when asked from a dialog
+// (which may close first) or from a control shown magnified (whose window is the view's).
+QWidget* fenetrePrincipale(QWidget* w)
+{
+    while (w) {
+        if (QWidget* p = w->parentWidget()) {
+            w = p;
+        } else if (QGraphicsProxyWidget* proxy = w->graphicsProxyWidget();
+                   proxy && proxy->scene() && !proxy->scene()->views().isEmpty()) {
+            w = proxy->scene()->views().first();
+        } else {
+            break;
+        }
+    }
+    return w;
+}
+
+}  // namespace
+
 void PlateformeQt::afficheAide(QWidget* parent, const QString& fichier)
 {
-    NavigateurAide navigateur(fichier, parent);
-    navigateur.exec();
+    // One window per document (help, course), kept for the whole run and shown beside the
+    // simulator, which stays usable while the pupil reads.
+    static QHash<QString, QPointer<NavigateurAide>> fenetres;
+    QPointer<NavigateurAide>& navigateur = fenetres[QFileInfo(fichier).absolutePath()];
+    if (!navigateur)
+        navigateur = new NavigateurAide(fichier, fenetrePrincipale(parent));
+    else
+        navigateur->montre(fichier);
+    // Over a modal dialog only a modal window can be used: the help is modal there.
+    QWidget* modale = QApplication::activeModalWidget();
+    const Qt::WindowModality voulue = modale && modale != navigateur ? Qt::ApplicationModal : Qt::NonModal;
+    if (navigateur->windowModality() != voulue) {
+        navigateur->hide();
+        navigateur->setWindowModality(voulue);
+    }
+    navigateur->show();
+    navigateur->raise();
+    navigateur->activateWindow();
 }

@@ -23,3 +23,8 @@ public:
                                 const QString& filtre) override;
     void afficheAide(QWidget* parent, const QString& fichier) override;
 };
+
+// The save dialog for a caller that asks its own question when the file exists: the desktop's
+// dialog then asks none, the recorder of the tests answers as for any save dialog.
+QString fichierAEnregistrerSansQuestion(QWidget* parent, const QString& titre, const QString& chemin,
+                                        const QString& filtre);

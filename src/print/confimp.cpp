@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -111,7 +112,7 @@ confimp::~confimp()
 QString confimp::nomImprimante(const QPrinter* p)
 {
     if (!p)
-        return QStringLiteral("Aucune imprimante installée : impression dans un fichier PDF");
+        return QStringLiteral("Aucune imprimante installée : fichier PDF");
     if (p->outputFormat() == QPrinter::PdfFormat) {
         if (p->outputFileName().isEmpty())
             return QStringLiteral("Fichier PDF (nom demandé à l'impression)");
@@ -128,7 +129,18 @@ void confimp::Form_Load()
     }
     if (!imprimante_)
         imprimante_ = plateforme().imprimanteParDefaut();
-    defaut->setText(nomImprimante(imprimante_.get()));
+    montreImprimante(nomImprimante(imprimante_.get()));
+}
+
+void confimp::montreImprimante(const QString& nom)
+{
+    QFont police = font();
+    const int place = defaut->contentsRect().width() - 8;  // the field's inner margins
+    while (police.pointSizeF() > 7.0 && QFontMetrics(police).horizontalAdvance(nom) > place)
+        police.setPointSizeF(police.pointSizeF() - 0.5);
+    defaut->setFont(police);
+    defaut->setText(nom);
+    defaut->setToolTip(nom);
     defaut->setCursorPosition(0);
 }
 
@@ -186,7 +198,7 @@ void confimp::Command1_Click()
         imprimante_->setOutputFormat(QPrinter::PdfFormat);
         imprimante_->setOutputFileName(QFileInfo(chemin).suffix().isEmpty() ? chemin + QStringLiteral(".pdf")
                                                                            : chemin);
-        defaut->setText(nomImprimante(imprimante_.get()));
+        montreImprimante(nomImprimante(imprimante_.get()));
     }
     etatImpression(true);
     imprimante_->setDocName(QStringLiteral("Baltor - scène"));

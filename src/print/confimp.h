@@ -47,6 +47,9 @@ public:
     impression::Options options() const;
     // The text shown in `defaut` for a printer (or for none).
     static QString nomImprimante(const QPrinter* p);
+    // Shows a printer's name in `defaut` whole: a smaller type when it is long, and the whole
+    // name in the tooltip when even that is too narrow.
+    void montreImprimante(const QString& nom);
 
 public Q_SLOTS:
     void Form_Load();

@@ -11,8 +11,32 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+namespace {
+
+QString& fichierAideEnCours()
+{
+    static QString fichier = QStringLiteral("TUVA.hlp");
+    return fichier;
+}
+
+}  // namespace
+
+void choisitFichierAide(const QString& nomFichier)
+{
+    fichierAideEnCours() = nomFichier;
+}
+
+QString fichierAide()
+{
+    return fichierAideEnCours();
+}
+
 QString pageAidePour(const QString& nomFenetre)
 {
+    static const QHash<QString, QString> cours = {
+        {QStringLiteral("graphes"), QStringLiteral("equations.html")},
+        {QStringLiteral("mesures"), QStringLiteral("sommet.html")},
+    };
     static const QHash<QString, QString> pages = {
         {QStringLiteral("feuilleP"), QStringLiteral("fenetre.html")},
         {QStringLiteral("graphes"), QStringLiteral("graphes.html")},
@@ -23,8 +47,9 @@ QString pageAidePour(const QString& nomFenetre)
         {QStringLiteral("enregistrer"), QStringLiteral("configurations.html")},
         {QStringLiteral("mesures"), QStringLiteral("mesures.html")},
     };
-    const QString aide = documentAide(cheminProgramme(QStringLiteral("TUVA.hlp")));
-    const QString page = pages.value(nomFenetre);
+    const QString aide = documentAide(cheminProgramme(fichierAide()));
+    const bool estCours = QFileInfo(aide).dir().dirName() == QStringLiteral("cours");
+    const QString page = (estCours ? cours : pages).value(nomFenetre);
     return page.isEmpty() ? aide : QFileInfo(aide).dir().filePath(page);
 }
 

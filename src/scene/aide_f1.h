@@ -7,7 +7,12 @@
 class QCoreApplication;
 class QWidget;
 
-// The help page about a window (by its name), in the program's help; the help's index for
+// The document F1 opens, as the application's help file: "TUVA.hlp" (the help) at start,
+// "Voirlecours.chm" (the course) once "Voir le cours" has named it.
+void choisitFichierAide(const QString& nomFichier);
+QString fichierAide();
+
+// The page about a window (by its name) in the document F1 opens; the document's index for
 // a window it does not know.
 QString pageAidePour(const QString& nomFenetre);
 

@@ -216,7 +216,8 @@ void feuilleP::creeScene()
     Picture2->move(6, 6);
     Picture2->setTaille(QSize(410, 460));
     Picture2->setBackColor(Qt::black);
-    Picture2->setFocusPolicy(Qt::ClickFocus);
+    // In the Tab chain too: the measuring menu opens from the keyboard (Menu, Shift+F10).
+    Picture2->setFocusPolicy(Qt::StrongFocus);
     ombre = new ImageControl(QStringLiteral("ombre"), Picture2);
     projectile = new ImageControl(QStringLiteral("projectile"), Picture2);
     projectile->setCursor(QCursor(Qt::OpenHandCursor));

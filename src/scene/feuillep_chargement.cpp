@@ -6,6 +6,7 @@
 #include "core/module1.h"
 #include "core/nombres.h"
 #include "scene/accueil.h"
+#include "scene/aide_f1.h"
 #include "scene/aides.h"
 #include "scene/panneau.h"
 #include "sim/echelle.h"
@@ -81,6 +82,7 @@ void feuilleP::chargeImages()
 void feuilleP::Form_Load()
 {
     chargeImages();
+    choisitFichierAide(QStringLiteral("TUVA.hlp"));  // the application's help file, until "Voir le cours"
 
     // Simulation state and the scene's ground line.
     chronoActif = 0;

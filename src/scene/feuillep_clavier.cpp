@@ -79,6 +79,42 @@ QToolButton:focus { border: 2px solid #1e64c8; border-radius: 4px; background: r
 QLabel#Label6:focus, QLabel#Label7:focus { border: 2px solid #ffd84a; }
 )";
 
+// A frame over the scene, never in its image, while the keyboard has brought the focus there:
+// the program gives the scene the focus after each command, and the mouse needs no mark.
+class MarqueFocusScene : public QObject {
+public:
+    explicit MarqueFocusScene(QWidget* scene)
+        : QObject(scene)
+        , marque_(new QFrame(scene))
+    {
+        marque_->setObjectName(QStringLiteral("marqueFocus"));
+        marque_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        marque_->setStyleSheet(
+            QStringLiteral("QFrame#marqueFocus { border: 3px solid #1e64c8; background: transparent; }"));
+        marque_->hide();
+        scene->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override
+    {
+        if (e->type() == QEvent::FocusIn) {
+            const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+            if (r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::ShortcutFocusReason) {
+                marque_->setGeometry(static_cast<QWidget*>(objet)->rect());
+                marque_->raise();
+                marque_->show();
+            }
+        } else if (e->type() == QEvent::FocusOut) {
+            marque_->hide();
+        }
+        return false;
+    }
+
+private:
+    QFrame* marque_;
+};
+
 }  // namespace
 
 void feuilleP::prepareClavier()
@@ -108,6 +144,7 @@ void feuilleP::prepareClavier()
     supertext->setTabChangesFocus(true);
     btexo->setText(QStringLiteral("E&xercices"));
     setStyleSheet(styleSheet() + QLatin1String(marqueDeFocus));
+    new MarqueFocusScene(Picture2);
     ordreTab();
 
     for (QWidget* w : findChildren<QWidget*>())
@@ -117,15 +154,15 @@ void feuilleP::prepareClavier()
 
 void feuilleP::ordreTab()
 {
-    // Reading order: the scene, the parameters, the options, the animation, the
-    // chronophotography, the exercise, the command row.
+    // Reading order: the parameters, the options, the animation, the chronophotography, the
+    // exercise, the command row, then the scene (Menu or Shift+F10 opens its measuring menu).
     const QList<QWidget*> chaine = {
-        Picture2, Label6, Image1, Combo2, Combo1, Text1, Text2, Text3, Text4,
+        Label6, Image1, Combo2, Combo1, Text1, Text2, Text3, Text4,
         Label7, Image3, Check1, Check3, Check2,
         command15, command16, command18, speed, Check4,
         command12, chrono, Image4, fich, supertext,
         btexo, Command2, Command11, Command13, Command14, Command8, Command10, Command4, Command9,
-        Command7, Command1,
+        Command7, Command1, Picture2,
     };
     for (qsizetype i = 1; i < chaine.size(); ++i)
         QWidget::setTabOrder(chaine[i - 1], chaine[i]);

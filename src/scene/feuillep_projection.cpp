@@ -15,10 +15,13 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QShortcut>
+#include <QVariant>
 
 namespace {
 
 constexpr QSize tailleDeConception(800, 600);
+// Each control's font at design size, kept while the content is magnified.
+constexpr const char* policeDeConception = "policeDeConception";
 
 // The content paints the window's background and sets the default help line itself, so that
 // both follow it when it is shown magnified.
@@ -109,6 +112,9 @@ void feuilleP::ajusteEchelle()
     QWidget* focus = contenu_->focusWidget();
     const QScopedValueRollback<bool> garde(changeEchelle_, true);
     if (agrandi) {
+        for (QWidget* w : contenu_->findChildren<QWidget*>())
+            if (!w->property(policeDeConception).isValid())
+                w->setProperty(policeDeConception, w->font());
         projection_ = new Projection(this);
         projection_->setGeometry(rect());
         contenu_->setParent(nullptr);
@@ -119,6 +125,13 @@ void feuilleP::ajusteEchelle()
         delete projection_;
         projection_ = nullptr;
         c->setParent(this);
+        // In the view every control inherited the view's font, and kept it: the design's
+        // fonts come back, and with them the captions' widths and the command row's layout.
+        for (QWidget* w : c->findChildren<QWidget*>()) {
+            const QVariant police = w->property(policeDeConception);
+            if (police.isValid() && w->font() != police.value<QFont>())
+                w->setFont(police.value<QFont>());
+        }
         c->move(0, 0);
         c->show();
     }

@@ -4,6 +4,7 @@
 #include "scene/feuillep.h"
 
 #include "platform/navigateur_aide.h"
+#include "scene/aide_f1.h"
 #include "platform/plateforme.h"
 #include "print/confimp.h"
 #include "widgets/picturebox.h"
@@ -46,5 +47,7 @@ void feuilleP::Command7_Click()
 
 void feuilleP::Command9_Click()
 {
-    plateforme().afficheAide(this, documentAide(cheminProgramme(QStringLiteral("Voirlecours.chm"))));
+    // The course becomes the application's help file: F1 opens it from now on.
+    choisitFichierAide(QStringLiteral("Voirlecours.chm"));
+    plateforme().afficheAide(this, documentAide(cheminProgramme(fichierAide())));
 }

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QRegularExpression>
 
@@ -107,4 +108,19 @@ void FileListBox::keyPressEvent(QKeyEvent* e)
         return;
     }
     QListWidget::keyPressEvent(e);
+}
+
+void FileListBox::focusInEvent(QFocusEvent* e)
+{
+    // Taking the focus is not picking a file: the item view would make the first row current
+    // (a click, which the open dialog and the catalogue act upon). The arrows pick one.
+    if (currentRow() >= 0) {
+        QListWidget::focusInEvent(e);
+        return;
+    }
+    remplit_ = true;
+    QListWidget::focusInEvent(e);
+    if (currentRow() >= 0)
+        selectionModel()->clearCurrentIndex();
+    remplit_ = false;
 }

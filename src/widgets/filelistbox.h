@@ -41,6 +41,7 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     QString chemin_;

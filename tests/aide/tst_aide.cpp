@@ -6,6 +6,7 @@
 #include "core/module1.h"
 #include "platform/navigateur_aide.h"
 #include "platform/plateforme_factice.h"
+#include "platform/plateforme_qt.h"
 #include "scene/aide_f1.h"
 #include "scene/feuillep.h"
 #include "widgets/picturebox.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -52,6 +54,14 @@ class TstAide : public QObject {
 
     std::unique_ptr<AvecPlateformeFactice> plateformeTest;
     PlateformeFactice& rec() { return plateformeTest->factice; }
+    static void installeF1()
+    {
+        static bool installe = false;
+        if (!installe) {
+            installeAideF1(*QCoreApplication::instance());
+            installe = true;
+        }
+    }
 
 private Q_SLOTS:
     void init()
@@ -170,6 +180,62 @@ private Q_SLOTS:
         QVERIFY(trouves < 50);
     }
 
+    // Enter in the search box does what "Rechercher" does, and nothing more.
+    void rechercheAuClavier_data() { recherche_data(); }
+    void rechercheAuClavier()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, mot);
+        QFETCH(QString, page);
+        NavigateurAide n(dossier(document + QStringLiteral("/index.html")));
+        n.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&n));
+        n.recherche()->setText(mot);  // keyClicks takes ASCII only
+        QTest::keyClick(n.recherche(), Qt::Key_Return);
+        QCOMPARE(QFileInfo(n.pageCourante()).fileName(), page.isEmpty() ? QStringLiteral("index.html") : page);
+        QVERIFY(!n.page()->isForwardAvailable());
+        QVERIFY(n.isVisible());
+    }
+
+    // The help and the course sit beside the simulator: one window each, not modal, within
+    // the screen, on the page asked.
+    void fenetresDAide()
+    {
+        PlateformeQt qt;
+        feuilleP f;
+        qt.afficheAide(&f, dossier(QStringLiteral("aide/index.html")));
+        qt.afficheAide(&f, dossier(QStringLiteral("cours/index.html")));
+        qt.afficheAide(f.Text3, dossier(QStringLiteral("aide/graphes.html")));
+        const QList<NavigateurAide*> fenetres = f.findChildren<NavigateurAide*>();
+        QCOMPARE(fenetres.size(), 2);
+        for (NavigateurAide* n : fenetres) {
+            QVERIFY(n->isVisible());
+            QCOMPARE(n->windowModality(), Qt::NonModal);
+            QVERIFY(n->screen()->availableGeometry().size().expandedTo(n->size()) ==
+                    n->screen()->availableGeometry().size());
+        }
+        QStringList pages;
+        for (NavigateurAide* n : fenetres)
+            pages << QFileInfo(n->pageCourante()).fileName();
+        pages.sort();
+        QCOMPARE(pages, QStringList({QStringLiteral("graphes.html"), QStringLiteral("index.html")}));
+    }
+
+    // Once "Voir le cours" has made the course the document in use, F1 opens the course, at
+    // the page about the window in front; a new start goes back to the help.
+    void toucheF1ApresLeCours()
+    {
+        installeF1();
+        feuilleP f;
+        f.Command9->click();
+        QTest::keyClick(f.Text3, Qt::Key_F1);
+        QCOMPARE(rec().aides.size(), 2);
+        QVERIFY(rec().aides[1].endsWith(QStringLiteral("cours/index.html")));
+        QVERIFY(pageAidePour(QStringLiteral("graphes")).endsWith(QStringLiteral("cours/equations.html")));
+        feuilleP nouvelle;
+        QVERIFY(pageAidePour(QStringLiteral("graphes")).endsWith(QStringLiteral("aide/graphes.html")));
+    }
+
     void documentsDuProgramme_data()
     {
         QTest::addColumn<QString>("nom");
@@ -217,11 +283,7 @@ private Q_SLOTS:
     // F1 opens the help at the page about the window in front.
     void toucheF1()
     {
-        static bool installe = false;
-        if (!installe) {
-            installeAideF1(*QCoreApplication::instance());
-            installe = true;
-        }
+        installeF1();
         feuilleP f;
         QTest::keyClick(f.Text3, Qt::Key_F1);
         Machine m;

@@ -50,6 +50,7 @@ private Q_SLOTS:
         QTest::newRow("pdf") << "scene.pdf" << QByteArray("%PDF");
         QTest::newRow("svg") << "scene.svg" << QByteArray("<?xml");
         QTest::newRow("sans extension: png") << "scene" << QByteArray("\x89PNG");
+        QTest::newRow("bmp, que Qt sait écrire") << "scene.bmp" << QByteArray("BM");
     }
     void formats()
     {
@@ -65,6 +66,17 @@ private Q_SLOTS:
             const QImage relue(chemin);
             QCOMPARE(relue.size(), QSize(410, 460));
         }
+    }
+
+    // An extension no writer knows is refused with the list of those it can take.
+    void extensionInconnue()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = cheminImage(dossier.filePath(QStringLiteral("scene.xyz")));
+        QString erreur;
+        QVERIFY(!enregistreImage(scene(), chemin, &erreur));
+        QVERIFY(!QFileInfo::exists(chemin));
+        QVERIFY2(erreur.contains(QStringLiteral("png")) && erreur.contains(QStringLiteral("bmp")), qPrintable(erreur));
     }
 
     void svgContientLImage()

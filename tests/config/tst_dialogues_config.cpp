@@ -184,6 +184,28 @@ private Q_SLOTS:
         QCOMPARE(d.result(), 0);
     }
 
+    // Shown for real, the dialog gives its file list the focus without picking a file:
+    // OUVRIR does nothing until the pupil picks one.
+    void ouvrirMontreNeChoisitRien()
+    {
+        QVERIFY(ecrit(chemin("a.P03"), fichier(textesExemple())));
+        QVERIFY(ecrit(chemin("b.P03"), fichier(textesExemple())));
+        feuilleP f;
+        const QString titre = f.windowTitle();
+        ouvrir d(f);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), d.File1);
+        QCOMPARE(d.File1->ListIndex(), -1);
+        QVERIFY(d.ficharge->text().isEmpty());
+        QTest::keyClick(d.Command1, Qt::Key_Space);
+        QVERIFY(rec().messages.isEmpty());
+        QVERIFY(d.isVisible());
+        QCOMPARE(f.windowTitle(), titre);
+        QTest::keyClick(d.File1, Qt::Key_Down);  // the arrows pick
+        QCOMPARE(d.ficharge->text(), QDir::toNativeSeparators(chemin("a.P03")));
+    }
+
     void ouvrirCharge()
     {
         QVERIFY(QDir(dossier->path()).mkdir("sous"));

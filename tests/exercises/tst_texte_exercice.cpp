@@ -177,6 +177,21 @@ private Q_SLOTS:
         QCOMPARE(Module1::texteModifie, qint16(1));
     }
 
+    // OK to the loss question, then Escape in the file dialog: the answer is still there and
+    // still protected by the guards.
+    void retrouverPuisAnnuler()
+    {
+        reponse(QStringLiteral("ma réponse"));
+        rec().reponses = {ReponseMsg::Ok};
+        exo->opentexte_Click();
+        QCOMPARE(Module1::texteModifie, qint16(1));
+        rec().reponses = {ReponseMsg::Annuler};
+        exo->Closexo_Click();
+        QCOMPARE(rec().messages.size(), 2);
+        QCOMPARE(rec().messages.last().titre, QStringLiteral("Abandon des données?"));
+        QCOMPARE(fenetre->supertext->toPlainText(), QStringLiteral("ma réponse"));
+    }
+
     void imprimer_data()
     {
         QTest::addColumn<bool>("annule");

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -90,6 +91,31 @@ private Q_SLOTS:
         QVERIFY(c.defaut->text().startsWith(QStringLiteral("Fichier PDF : ")));
         QVERIFY(c.Frame2->isHidden());
         QCOMPARE(c.Label1->text(), QStringLiteral("Veuillez patienter quelques instants..."));
+    }
+
+    // The printer's name is read whole: in the field when a smaller type lets it fit, in the
+    // tooltip always.
+    void nomDeLImprimante_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("tient");
+        QTest::newRow("court") << QStringLiteral("PDF") << true;
+        QTest::newRow("aucune imprimante") << confimp::nomImprimante(nullptr) << true;
+        QTest::newRow("fichier à nommer") << QStringLiteral("Fichier PDF (nom demandé à l'impression)") << true;
+        QTest::newRow("très long") << QStringLiteral("Imprimante laser couleur de la salle de physique 2B, "
+                                                     "bâtiment Sud, deuxième étage") << false;
+    }
+    void nomDeLImprimante()
+    {
+        QFETCH(QString, nom);
+        QFETCH(bool, tient);
+        feuilleP f;
+        QImage sauvetage;
+        confimp c(f.Picture2, &sauvetage, &f);
+        c.montreImprimante(nom);
+        QCOMPARE(c.defaut->text(), nom);
+        QCOMPARE(c.defaut->toolTip(), nom);
+        QCOMPARE(QFontMetrics(c.defaut->font()).horizontalAdvance(nom) <= c.defaut->contentsRect().width() - 8, tient);
     }
 
     // Pages of the PDF job: one per copy, the image where the options put it.

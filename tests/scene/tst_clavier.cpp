@@ -63,7 +63,7 @@ private Q_SLOTS:
             "Label6", "Combo2", "Combo1", "Text1", "Text2", "Text3", "Text4", "Label7", "Check1", "Check2",
             "command15", "command16", "command18", "speed", "Check4", "command12", "chrono", "Image4",
             "fich", "supertext", "btexo", "Command2", "Command11", "Command13", "Command14", "Command8",
-            "Command10", "Command4", "Command9", "Command7", "Command1", "Label6",
+            "Command10", "Command4", "Command9", "Command7", "Command1", "Picture2", "Label6",
         };
         const QHash<QString, QString> tapes = {{"Text1", "2"}, {"Text2", "3.5"}, {"Text3", "20"}, {"Text4", "45"}};
         QStringList vus;
@@ -84,6 +84,19 @@ private Q_SLOTS:
         f.Text3->setFocus(Qt::TabFocusReason);
         touche(Qt::Key_Backtab);
         QCOMPARE(focus(), QStringLiteral("Text2"));
+    }
+
+    // Reached with Tab the scene shows that it holds the focus; given it by the program, not.
+    void marqueDeFocusDeLaScene()
+    {
+        feuilleP f;
+        montre(f);
+        const QImage sans = f.Picture2->grab().toImage();
+        f.Command1->setFocus(Qt::TabFocusReason);
+        QCOMPARE(f.Picture2->grab().toImage(), sans);
+        touche(Qt::Key_Tab);
+        QCOMPARE(focus(), QStringLiteral("Picture2"));
+        QVERIFY(f.Picture2->grab().toImage() != sans);
     }
 
     // Where the focus goes when a field is left, and whether the field was validated.

@@ -100,8 +100,10 @@ private Q_SLOTS:
         QCOMPARE(focus(), QStringLiteral("Text4"));
         QCOMPARE(f.Text3->text(), QStringLiteral("20,0"));
 
-        // From the last command back to the first control.
+        // From the last command to the scene, then back to the first control.
         f.Command1->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focus(), QStringLiteral("Picture2"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(focus(), QStringLiteral("Label6"));
 
@@ -113,6 +115,23 @@ private Q_SLOTS:
         QCOMPARE(f.Text4->window(), &f);
         QCOMPARE(f.Text4->text(), QStringLiteral("85,03"));  // not validated by the move
         QTRY_COMPARE(focus(), QStringLiteral("Text4"));
+    }
+
+    // Magnified and back: the window is the same, pixel for pixel (its text included).
+    void retourALaTailleDeConception()
+    {
+        feuilleP f;
+        f.resize(800, 600);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QImage avant = f.grab().toImage();
+        f.resize(1024, 768);
+        QVERIFY(f.findChild<Projection*>());
+        QCoreApplication::processEvents();
+        f.resize(800, 600);
+        QVERIFY(!f.findChild<Projection*>());
+        QCoreApplication::processEvents();
+        QCOMPARE(f.grab().toImage(), avant);
     }
 
     void pleinEcran()
