@@ -14,7 +14,7 @@ namespace Rtf {
 // takes time that grows with its paragraphs and table rows (a million empty paragraphs kept
 // the window busy for minutes). A teacher's 5 MB statement stays well below.
 constexpr qsizetype kParagraphesMax = 50'000;
-constexpr qsizetype kLignesTableauMax = 5'000;
+constexpr qsizetype kLignesTableauMax = 12'000;
 
 // Replaces the content of doc with the RTF in rtf. Returns false, with a French message
 // in erreur and doc untouched, when rtf is not an RTF file or is longer than the limits

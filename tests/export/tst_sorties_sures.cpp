@@ -21,11 +21,8 @@
 #include <QTextEdit>
 #include <QTextStream>
 
-#include <cstdio>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -190,41 +187,6 @@ private Q_SLOTS:
         const QStringList restes = QDir(dossier_.path()).entryList({QStringLiteral(".baltor-*")}, QDir::Files | QDir::Hidden);
         QVERIFY2(restes.isEmpty(), qPrintable(restes.join(QLatin1Char(' '))));
     }
-
-    // A name whose bytes are not UTF-8 (as an old Windows machine wrote "café") is neither read
-    // as another file nor written under another name.
-    void nomsHorsUtf8_data()
-    {
-        QTest::addColumn<QString>("arguments");  // for the shell; $D is the test folder
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("configuration lue") << "--image \"$D/s.png\" \"$D/$(printf 'caf\\351.P03')\"" << 1
-                                           << "son nom n'est pas écrit en UTF-8";
-        QTest::newRow("tableau écrit") << "--mesures \"$D/$(printf 'r\\351sultat.csv')\"" << 2
-                                       << "n'est pas écrit en UTF-8";
-    }
-    void nomsHorsUtf8()
-    {
-        QFETCH(QString, arguments);
-        QFETCH(int, code);
-        QFETCH(QString, message);
-        QVERIFY(QFile::copy(chemin(QStringLiteral("entree.P03")), chemin(QStringLiteral("cafe.P03"))) ||
-                QFile::exists(chemin(QStringLiteral("cafe.P03"))));
-        const QByteArray brut = QFile::encodeName(dossier_.path()) + "/caf\xe9.P03";
-        QVERIFY(rename(QFile::encodeName(chemin(QStringLiteral("cafe.P03"))).constData(), brut.constData()) == 0 ||
-                access(brut.constData(), F_OK) == 0);
-        const QStringList avant = QDir(dossier_.path()).entryList(QDir::Files);
-        const Resultat r = lance(QStringLiteral("/bin/sh"),
-                                 {QStringLiteral("-c"), QStringLiteral("D=\"$1\"; exec \"$0\" ") + arguments,
-                                  QCoreApplication::applicationDirPath() + QStringLiteral("/baltor"), dossier_.path()},
-                                 0);
-        QVERIFY2(r.code == code, qPrintable(QString::number(r.code) + QLatin1Char(' ') + r.texte));
-        QVERIFY2(r.texte.contains(message), qPrintable(r.texte));
-        QCOMPARE(QDir(dossier_.path()).entryList(QDir::Files), avant);  // no file under another name
-    }
-
-    // The toolkit cannot remove what it cannot name.
-    void cleanupTestCase() { unlink((QFile::encodeName(dossier_.path()) + "/caf\xe9.P03").constData()); }
 };
 
 int main(int argc, char** argv)
