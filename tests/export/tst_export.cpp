@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -25,10 +26,12 @@ struct Resultat {
     QString erreurs;
 };
 
-Resultat lance(const QStringList& arguments)
+Resultat lance(const QStringList& arguments, const QString& home = QString())
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!home.isEmpty())
+        env.insert(QStringLiteral("HOME"), home);
     // No display and no platform chosen: the exports must choose the offscreen one themselves.
     for (const char* nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(nom));
@@ -108,6 +111,25 @@ private Q_SLOTS:
         QVERIFY2(r.erreurs.contains(erreur), qPrintable(r.erreurs));
         if (r.code != 0)
             QVERIFY2(r.erreurs.startsWith(QStringLiteral("baltor : ")), qPrintable(r.erreurs));
+    }
+
+    // The export ends cleanly whatever the size of its environment: a longer home folder once
+    // moved the sanitizer's end-of-run check onto a fault in the child.
+    void environnements_data()
+    {
+        QTest::addColumn<int>("longueur");
+        // Every place of the environment's end within the stack's 16-byte alignment, and a long one.
+        for (int n = 1; n <= 16; ++n)
+            QTest::addRow("HOME de %d caractères", n) << n;
+        QTest::newRow("HOME long") << 250;
+    }
+    void environnements()
+    {
+        QFETCH(int, longueur);
+        QString home = dossier_.filePath(QString(longueur, u'h'));
+        QVERIFY(QDir().mkpath(home));
+        const Resultat r = lance({QStringLiteral("--mesures"), chemin(QStringLiteral("h.csv"))}, home);
+        QVERIFY2(r.code == 0 && r.erreurs.isEmpty(), qPrintable(QString::number(r.code) + r.erreurs));
     }
 
     void formats_data()
