@@ -70,6 +70,7 @@ private Q_SLOTS:
         ecrit(chemin("etranger.P03"), QByteArray("Ceci n'est pas une configuration\n"));
         ecrit(chemin("vide.P03"), QByteArray());
         ecrit(chemin("minuscules.P03"), QByteArray("\x06\x00" "baltor", 8));
+        QVERIFY(QDir(dossier_.path()).mkdir(QStringLiteral("dossier.P03")));
     }
 
     void statuts_data()
@@ -86,6 +87,8 @@ private Q_SLOTS:
         QTest::newRow("mauvaise extension") << QStringList{"--image", chemin("s.bmp")} << 2 << "" << "extension « bmp »";
         QTest::newRow("fichier absent") << QStringList{"--image", img, chemin("absent.P03")} << 1 << ""
                                         << "fichier introuvable";
+        QTest::newRow("dossier nommé .P03") << QStringList{"--image", img, chemin("dossier.P03")} << 1 << ""
+                                            << "impossible de lire « " + chemin("dossier.P03") + " » : c'est un dossier";
         QTest::newRow("signature en minuscules") << QStringList{"--image", img, chemin("minuscules.P03")} << 1 << ""
                                                  << "Fichier non valide : Ce fichier ne correspond pas à cette application";
         QTest::newRow("texte quelconque") << QStringList{"--image", img, chemin("etranger.P03")} << 1 << ""
@@ -113,8 +116,8 @@ private Q_SLOTS:
             QVERIFY2(r.erreurs.startsWith(QStringLiteral("baltor : ")), qPrintable(r.erreurs));
     }
 
-    // The export ends cleanly whatever the size of its environment: a longer home folder once
-    // moved the sanitizer's end-of-run check onto a fault in the child.
+    // The export ends cleanly whatever the size of its environment: under the sanitizers a long
+    // home folder once made a system library's leak report fail the child.
     void environnements_data()
     {
         QTest::addColumn<int>("longueur");
