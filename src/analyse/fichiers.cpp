@@ -19,6 +19,8 @@ bool enregistreOctets(const QString& chemin, const QByteArray& octets, QString* 
         *erreur = QStringLiteral("Le fichier ne peut pas être créé à cet endroit.");
     else if (erreur && echec == EchecEcriture::Ecriture)
         *erreur = QStringLiteral("L'écriture a échoué (disque plein ou protégé ?).");
+    else if (erreur && echec == EchecEcriture::PasUnFichier)
+        *erreur = QStringLiteral("Ce n'est pas un fichier ordinaire : il est laissé tel quel.");
     return echec == EchecEcriture::Aucun;
 }
 

@@ -3,6 +3,7 @@
 
 #include "analyse/fichiers.h"
 #include "analyse/impression.h"
+#include "platform/impression_fichier.h"
 #include "platform/plateforme.h"
 
 #include <QAbstractTableModel>
@@ -179,9 +180,15 @@ void mesures::imprimer_Click()
     std::unique_ptr<QPrinter> imprimante = plateforme().choisitImprimante(this);
     if (!imprimante)
         return;
-    if (analyse::imprimeTableau(*imprimante, tableau_) == 0)
-        plateforme().msgBox(QStringLiteral("L'impression n'a pas pu commencer: vérifier l'imprimante."),
-                            StyleMsg::Exclamation, titreFenetre);
+    ImpressionFichier fichier(*imprimante);
+    QString erreur = fichier.empechement();
+    if (erreur.isEmpty()
+        && analyse::imprimeTableau(*imprimante, tableau_) == 0)
+        erreur = QStringLiteral("L'impression n'a pas pu commencer: vérifier l'imprimante.");
+    if (erreur.isEmpty())
+        erreur = fichier.termine();
+    if (!erreur.isEmpty())
+        plateforme().msgBox(erreur, StyleMsg::Exclamation, titreFenetre);
 }
 
 void mesures::fermer_Click()

@@ -117,6 +117,13 @@ Arguments analyseArguments(const QStringList& arguments)
         if (!ok || a.taille < 1 || a.taille > 4)
             return erreur(QStringLiteral("--taille attend un nombre entier de 1 à 4 (reçu : « %1 »)").arg(p.value(taille)));
     }
+    // A name in bytes that are not UTF-8 reaches the program altered: writing it would make
+    // a file of another name.
+    for (const auto& [valeur, nom] : {std::pair{a.image, nomImage}, {a.graphes, nomGraphes}, {a.mesures, nomMesures}})
+        if (valeur.contains(QChar::ReplacementCharacter))
+            return erreur(QStringLiteral("--%1 : le nom « %2 » n'est pas écrit en UTF-8 ; choisissez un autre nom")
+                              .arg(nom, valeur));
+
     if ((p.isSet(chrono) || a.repere || a.grille) && a.image.isEmpty())
         return erreur(QStringLiteral("--chrono, --repere et --grille s'emploient avec --image"));
     if ((a.vecteurs || a.deltaV || a.trajectoire || a.sommet || p.isSet(taille)) && a.image.isEmpty())
@@ -140,6 +147,9 @@ Arguments analyseArguments(const QStringList& arguments)
         !QStringList{"png", "jpg", "jpeg", "pdf", "svg"}.contains(extension(a.image)))
         return erreur(QStringLiteral("--image : extension « %1 » inconnue (png, jpg, jpeg, pdf ou svg)")
                           .arg(extension(a.image)));
+    // The table is text: a name without extension gets ".csv", as in the window.
+    if (!a.mesures.isEmpty() && !QStringList{"csv", "txt", ""}.contains(extension(a.mesures)))
+        return erreur(QStringLiteral("--mesures : extension « %1 » inconnue (csv ou txt)").arg(extension(a.mesures)));
     if (!a.graphes.isEmpty() && !QStringList{"png", "pdf"}.contains(extension(a.graphes)))
         return erreur(QStringLiteral("--graphes : extension « %1 » inconnue (pdf ou png)").arg(extension(a.graphes)));
 

@@ -9,6 +9,15 @@
 #include <QIcon>
 #include <QLocale>
 
+#include <csignal>
+
+void protegeEcritures()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 void preparesApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Baltor"));

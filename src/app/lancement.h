@@ -5,3 +5,7 @@
 // The window and the exports share it, so both draw the same pixels.
 
 void preparesApplication();
+
+// First thing in main(): a write past the file size limit (ulimit -f) then fails as on a full
+// disk (message, old file kept) instead of ending the program with the pupil's work.
+void protegeEcritures();

@@ -26,6 +26,7 @@ QStringList argumentsDe(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    protegeEcritures();
     // The command line is read before any window system is reached: --help, --version and a
     // wrong argument answer on a machine without a display.
     const Arguments arguments = analyseArguments(argumentsDe(argc, argv));

@@ -116,6 +116,11 @@ void ouvrir::Command1_Click()
     if (texte.isEmpty())
         return;  // no file picked yet
     Module1::cheminConfig = Module1::resoudChemin(texte);
+    if (Module1::nomHorsUtf8(Module1::cheminConfig)) {
+        plateforme().msgBox(Module1::messageNomHorsUtf8(Module1::cheminConfig), StyleMsg::OkSeul + StyleMsg::Critique,
+                            QStringLiteral("impossible d'ouvrir ce fichier"));
+        return;
+    }
     if (!QFileInfo(Module1::cheminConfig).isFile()) {
         plateforme().msgBox(QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
                             StyleMsg::OkSeul + StyleMsg::Critique, QStringLiteral("impossible d'ouvrir ce fichier"));

@@ -56,4 +56,16 @@ QString resoudChemin(const QString& chemin, const QString& base)
     return connu;
 }
 
+bool nomHorsUtf8(const QString& chemin)
+{
+    return chemin.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(chemin);
+}
+
+QString messageNomHorsUtf8(const QString& chemin)
+{
+    return QStringLiteral("Le nom du fichier %1 n'est pas écrit en UTF-8 : il ne peut pas être ouvert.\r\n"
+                          "Renommez le fichier (dans le gestionnaire de fichiers) puis ouvrez-le à nouveau.")
+        .arg(QDir::toNativeSeparators(chemin));
+}
+
 }  // namespace Module1

@@ -110,13 +110,16 @@ private:
     void decharge();
     // "Attention: perte des modifications du texte." when the text was changed; false on Cancel.
     bool gardeTexte();
-    // Loads an RTF file into the main window's text area; false when it cannot be read.
-    bool chargeTexte(const QString& chemin);
+    // Loads an RTF file into the main window's text area; false when it cannot be read, with
+    // in raison the French sentence saying why (left empty when the file is simply missing).
+    // A file cut short is shown as far as it goes, with a word saying so.
+    bool chargeTexte(const QString& chemin, QString* raison = nullptr);
     // Reads a description file; false (and "Lecture impossible") when it cannot be opened.
     bool lisFichier(const QString& chemin, Exercices::DescriptionExercice& d);
     // Full path of a name stored in a description, relative to dossierExercice.
     QString cheminDe(const QString& nom) const;
-    void messageAbsent(const QString& nom);
+    // "... est introuvable", or the reason the text could not be shown when there is one.
+    void messageAbsent(const QString& nom, const QString& raison = QString());
     void messageLecture();
     void chargeConfiguration(const QString& nom);
 

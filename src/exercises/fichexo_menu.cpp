@@ -12,6 +12,7 @@
 #include "scene/feuillep.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -108,21 +109,45 @@ QString Fichexo::cheminDe(const QString& nom) const
     return Module1::resoudChemin(nom.trimmed(), Module1::dossierExercice);
 }
 
-bool Fichexo::chargeTexte(const QString& chemin)
+bool Fichexo::chargeTexte(const QString& chemin, QString* raison)
 {
+    const auto refuse = [&](const QString& texte) {
+        if (raison)
+            *raison = texte;
+        return false;
+    };
+    const QFileInfo info(chemin);
+    const QString nom = QStringLiteral("Le fichier ") + QDir::toNativeSeparators(chemin);
+    if (!principale_)
+        return false;
+    if (Module1::nomHorsUtf8(chemin))
+        return refuse(Module1::messageNomHorsUtf8(chemin));
+    if (!info.exists() && !info.isSymLink())
+        return refuse(QString());
+    if (!info.isFile())
+        return refuse(nom + QStringLiteral(" n'est pas un fichier ordinaire."));
     QFile f(chemin);
-    if (!principale_ || !QFileInfo(chemin).isFile() || !f.open(QIODevice::ReadOnly))
-        return false;
-    if (!Rtf::lis(f.readAll(), principale_->supertext->document()))
-        return false;
+    if (!f.open(QIODevice::ReadOnly))
+        return refuse(nom + QStringLiteral(" ne peut pas être lu (droits d'accès ?)."));
+    QString erreur;
+    bool incomplet = false;
+    if (!Rtf::lis(f.readAll(), principale_->supertext->document(), &erreur, &incomplet))
+        return refuse(nom + QStringLiteral(" ne peut pas être affiché.\r\n") + erreur);
+    if (incomplet)
+        plateforme().msgBox(nom + QStringLiteral(" est incomplet : la fin du texte manque, seul le début est affiché."),
+                            StyleMsg::OkSeul + StyleMsg::Exclamation, QStringLiteral("Texte incomplet"));
     QTextCursor debut(principale_->supertext->document());
     principale_->supertext->setTextCursor(debut);
     principale_->supertext->ensureCursorVisible();
     return true;
 }
 
-void Fichexo::messageAbsent(const QString& nom)
+void Fichexo::messageAbsent(const QString& nom, const QString& raison)
 {
+    if (!raison.isEmpty()) {
+        plateforme().msgBox(raison, StyleMsg::OkSeul + StyleMsg::Critique, QStringLiteral("Lecture impossible"));
+        return;
+    }
     plateforme().msgBox(QStringLiteral("Le fichier ") + Module1::dossierExercice + nom + QStringLiteral(" est introuvable"),
                         StyleMsg::OkSeul + StyleMsg::Critique, QStringLiteral("Fichier absent"));
 }
@@ -153,9 +178,18 @@ void Fichexo::ouvreur_Click()
         messageLecture();
         return;
     }
-    if (!chargeTexte(cheminDe(d.enonce()))) {
+    // A description without a statement (an empty file) says so, naming the file itself.
+    if (Exercices::estVide(d.enonce())) {
         Frame2->hide();
-        messageAbsent(d.enonce());
+        plateforme().msgBox(QStringLiteral("Le fichier ") + QDir::toNativeSeparators(fichierexo->text()) +
+                                QStringLiteral(" ne désigne aucun énoncé."),
+                            StyleMsg::OkSeul + StyleMsg::Critique, QStringLiteral("Lecture impossible"));
+        return;
+    }
+    QString raison;
+    if (!chargeTexte(cheminDe(d.enonce()), &raison)) {
+        Frame2->hide();
+        messageAbsent(d.enonce(), raison);
         return;
     }
     principale_->fich->setText(fichierexo->text());
@@ -184,9 +218,10 @@ void Fichexo::opencor_Click()
         messageLecture();
         return;
     }
-    if (!Exercices::estVide(d.correction()) && !chargeTexte(cheminDe(d.correction()))) {
+    QString raison;
+    if (!Exercices::estVide(d.correction()) && !chargeTexte(cheminDe(d.correction()), &raison)) {
         fin();
-        messageAbsent(d.correction());
+        messageAbsent(d.correction(), raison);
         return;
     }
     if (!Exercices::estVide(d.configurationCorrection()))

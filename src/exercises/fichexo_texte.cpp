@@ -5,11 +5,13 @@
 
 #include "core/ecriture.h"
 #include "core/module1.h"
+#include "platform/impression_fichier.h"
 #include "platform/plateforme.h"
 #include "platform/plateforme_qt.h"
 #include "rtf/rtf.h"
 #include "scene/feuillep.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -43,8 +45,13 @@ void Fichexo::savetexte_Click()
                                StyleMsg::OkAnnuler + StyleMsg::Question,
                                QStringLiteral("Ecraser le fichier?")) == ReponseMsg::Annuler)
         return;
-    if (ecritACote(chemin, Rtf::ecris(*principale_->supertext->document())) != EchecEcriture::Aucun) {
-        plateforme().msgBox(verifier, StyleMsg::OkSeul + StyleMsg::Critique, QStringLiteral("Erreur d'écriture."));
+    const EchecEcriture echec = ecritACote(chemin, Rtf::ecris(*principale_->supertext->document()));
+    if (echec != EchecEcriture::Aucun) {
+        plateforme().msgBox(echec == EchecEcriture::PasUnFichier
+                                ? QStringLiteral("Le fichier ") + QDir::toNativeSeparators(chemin) +
+                                      QStringLiteral(" n'est pas un fichier ordinaire : il est laissé tel quel.")
+                                : verifier,
+                            StyleMsg::OkSeul + StyleMsg::Critique, QStringLiteral("Erreur d'écriture."));
         // The answers are not on disk: the quit and exercise guards must still protect them.
         return;
     }
@@ -62,8 +69,10 @@ void Fichexo::opentexte_Click()
         return;
     Module1::texteModifie = 0;
     Module1::exerciceCorrige = 0;
-    if (!chargeTexte(chemin))
-        plateforme().msgBox(verifier, StyleMsg::OkSeul + StyleMsg::Critique, QStringLiteral("Erreur de lecture."));
+    QString raison;
+    if (!chargeTexte(chemin, &raison))
+        plateforme().msgBox(raison.isEmpty() ? verifier : raison, StyleMsg::OkSeul + StyleMsg::Critique,
+                            QStringLiteral("Erreur de lecture."));
     principale_->supertext->setReadOnly(false);
     principale_->fich->setText(QStringLiteral("Texte: ") + chemin);
     Module1::texteModifie = 0;
@@ -76,6 +85,11 @@ void Fichexo::imprimetexte_Click()
     std::unique_ptr<QPrinter> imprimante = plateforme().choisitImprimante(principale_);
     if (!imprimante)
         return;
+    ImpressionFichier fichier(*imprimante);
+    if (const QString empechement = fichier.empechement(); !empechement.isEmpty()) {
+        plateforme().msgBox(empechement, StyleMsg::OkSeul + StyleMsg::Exclamation, QStringLiteral("Impression"));
+        return;
+    }
     const QTextCursor selection = principale_->supertext->textCursor();
     if (selection.hasSelection()) {
         QTextDocument morceau;
@@ -85,4 +99,7 @@ void Fichexo::imprimetexte_Click()
     } else {
         principale_->supertext->document()->print(imprimante.get());
     }
+    // print() says nothing of a failure: what reached the file is checked instead.
+    if (const QString erreur = fichier.termine(); !erreur.isEmpty())
+        plateforme().msgBox(erreur, StyleMsg::OkSeul + StyleMsg::Exclamation, QStringLiteral("Impression"));
 }

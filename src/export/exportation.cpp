@@ -18,21 +18,70 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTextStream>
 #include <QTimer>
 
+#include <filesystem>
+
 namespace {
 
 // A flight that never lands (it cannot: the ground stops every projectile) still ends here.
 constexpr int ticksMaximum = 1'000'000;
 
-int echec(const QString& message)
+int echec(const QString& message, int code = CodeSortie::Fichier)
 {
     QTextStream(stderr) << QStringLiteral("baltor : ") << message << Qt::endl;
-    return CodeSortie::Fichier;
+    return code;
+}
+
+// The same file under two names: the same path, or one file reached through a link.
+bool memeFichier(const QString& a, const QString& b)
+{
+    const QFileInfo ia(a);
+    const QFileInfo ib(b);
+    if (ia.absoluteFilePath() == ib.absoluteFilePath())
+        return true;
+    std::error_code erreur;
+    return std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(ia.absoluteFilePath()).toStdString()),
+                                       std::filesystem::path(QFile::encodeName(ib.absoluteFilePath()).toStdString()),
+                                       erreur);
+}
+
+// An export never writes over the set-up it reads, nor twice over the same file.
+QString sortieRefusee(const Arguments& a, const QString& entree)
+{
+    const QList<std::pair<QString, QString>> sorties{
+        {QStringLiteral("--image"), a.image}, {QStringLiteral("--graphes"), a.graphes}, {QStringLiteral("--mesures"), a.mesures}};
+    for (qsizetype i = 0; i < sorties.size(); ++i) {
+        const auto& [option, chemin] = sorties[i];
+        if (chemin.isEmpty())
+            continue;
+        if (!entree.isEmpty() && memeFichier(chemin, entree))
+            return QStringLiteral("%1 « %2 » : c'est le fichier de configuration lu ; il ne sera pas remplacé")
+                .arg(option, chemin);
+        for (qsizetype j = i + 1; j < sorties.size(); ++j)
+            if (!sorties[j].second.isEmpty() && memeFichier(chemin, sorties[j].second))
+                return QStringLiteral("%1 et %2 désignent le même fichier « %3 »").arg(option, sorties[j].first, chemin);
+    }
+    return {};
+}
+
+// Why a set-up named on the command line cannot be read, or nothing when it can.
+QString raisonIllisible(const QFileInfo& info)
+{
+    if (info.isFile())
+        return {};
+    if (Module1::nomHorsUtf8(info.filePath()))
+        return QStringLiteral("son nom n'est pas écrit en UTF-8 ; renommez le fichier");
+    if (info.isDir())
+        return QStringLiteral("c'est un dossier");
+    if (info.exists() || info.isSymLink())
+        return QStringLiteral("ce n'est pas un fichier ordinaire");
+    return QStringLiteral("fichier introuvable");
 }
 
 int exporteImage(feuilleP& f, PlateformeConsole& console, const Arguments& a)
@@ -118,11 +167,15 @@ int exporte(const Arguments& a)
         ~Retour() { installePlateforme(nullptr); }
     } retour;
 
+    const QString entree = a.fichier.isEmpty() ? QString() : Module1::resoudChemin(a.fichier, QDir::currentPath());
+    if (const QString refus = sortieRefusee(a, entree); !refus.isEmpty())
+        return echec(refus, CodeSortie::Arguments);
+
     feuilleP f;
     if (!a.fichier.isEmpty()) {
         const QFileInfo info(Module1::resoudChemin(a.fichier, QDir::currentPath()));
-        if (!info.isFile())
-            return echec(QStringLiteral("impossible de lire « %1 » : fichier introuvable").arg(a.fichier));
+        if (const QString raison = raisonIllisible(info); !raison.isEmpty())
+            return echec(QStringLiteral("impossible de lire « %1 » : %2").arg(a.fichier, raison));
         Module1::cheminConfig = info.absoluteFilePath();
         Module1::chargeConfig(f);
         if (!console.messages.isEmpty())

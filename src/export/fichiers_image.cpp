@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/fichiers_image.h"
 
-#include "core/ecriture.h"
+#include "analyse/fichiers.h"
 #include "graphs/pageimprimee.h"
 
 #include <QBuffer>
@@ -22,14 +22,7 @@ QString enregistrePageGraphes(const PageGraphes& contenu, const QString& chemin)
     }
     const bool fait = !octets.isEmpty();
     if (!fait)
-        return QStringLiteral("la page n'a pas pu être composée");
-    switch (ecritACote(chemin, octets)) {
-    case EchecEcriture::Aucun:
-        return {};
-    case EchecEcriture::Creation:
-        return QStringLiteral("impossible de créer le fichier à cet endroit");
-    case EchecEcriture::Ecriture:
-        break;
-    }
-    return QStringLiteral("l'écriture a échoué (disque plein ou protégé ?)");
+        return QStringLiteral("La page n'a pas pu être composée.");
+    QString erreur;
+    return analyse::enregistreOctets(chemin, octets, &erreur) ? QString() : erreur;
 }

@@ -3,6 +3,7 @@
 
 #include "core/nombres.h"
 #include "graphs/pageimprimee.h"
+#include "platform/impression_fichier.h"
 #include "platform/plateforme.h"
 
 #include <QGridLayout>
@@ -206,9 +207,19 @@ void grapheEnergies::imprimeGraphes(const QList<Graphe>& graphes, const QString&
     std::unique_ptr<QPrinter> imprimante = plateforme().choisitImprimante(this);
     if (!imprimante)
         return;  // dialog cancelled: nothing is printed
+    // A print to a file is written aside and put in place only when complete.
+    ImpressionFichier fichier(*imprimante);
+    if (const QString empechement = fichier.empechement(); !empechement.isEmpty()) {
+        plateforme().msgBox(empechement, StyleMsg::Exclamation + StyleMsg::OkSeul, titreImpression);
+        return;
+    }
     PageGraphes page = pageDuVol(entrees_.conditions, entrees_.montage);
     page.graphes = graphes;
+    QString erreur;
     if (!imprimePageGraphes(*imprimante, page))
-        plateforme().msgBox(QStringLiteral("L'imprimante n'a pas pu être ouverte : rien n'a été imprimé."),
-                            StyleMsg::Exclamation + StyleMsg::OkSeul, titreImpression);
+        erreur = QStringLiteral("L'imprimante n'a pas pu être ouverte : rien n'a été imprimé.");
+    if (erreur.isEmpty())
+        erreur = fichier.termine();
+    if (!erreur.isEmpty())
+        plateforme().msgBox(erreur, StyleMsg::Exclamation + StyleMsg::OkSeul, titreImpression);
 }

@@ -3,6 +3,7 @@
 
 #include "core/nombres.h"
 #include "graphs/pagegraphes.h"
+#include "platform/impression_fichier.h"
 #include "platform/plateforme.h"
 #include "widgets/picturebox.h"
 
@@ -339,6 +340,11 @@ void graphes::imprime(const QList<const PictureBox*>& boites, const QString& tit
     std::unique_ptr<QPrinter> imprimante = plateforme().choisitImprimante(this);
     if (!imprimante)
         return;  // dialog cancelled: nothing is printed
+    ImpressionFichier fichier(*imprimante);
+    if (const QString empechement = fichier.empechement(); !empechement.isEmpty()) {
+        plateforme().msgBox(empechement, StyleMsg::Exclamation + StyleMsg::OkSeul, titre);
+        return;
+    }
     QPainter peintre;
     if (!peintre.begin(imprimante.get())) {
         plateforme().msgBox(QStringLiteral("L'imprimante n'a pas pu être ouverte : rien n'a été imprimé."),
@@ -351,4 +357,6 @@ void graphes::imprime(const QList<const PictureBox*>& boites, const QString& tit
     // In printer pixels, as the page's own scale.
     composePage(peintre, QSizeF(imprimante->width(), imprimante->height()), images);
     peintre.end();  // ends the document: the page goes to the printer
+    if (const QString erreur = fichier.termine(); !erreur.isEmpty())
+        plateforme().msgBox(erreur, StyleMsg::Exclamation + StyleMsg::OkSeul, titre);
 }

@@ -21,9 +21,16 @@ void ClipQt::ouvre(const QString& fichier)
 {
     ferme();
     fichier_ = fichier;
-    if (!QFileInfo::exists(fichier))
+    // The sound back end (and its threads) only starts when a sound is first played: a window
+    // that never plays one, or a run without sound, never starts it.
+    cle_ = QFileInfo::exists(fichier) ? QFileInfo(fichier).absoluteFilePath() : QString();
+}
+
+void ClipQt::charge()
+{
+    if (courant_ || cle_.isEmpty())
         return;  // a missing clip stays silent
-    const QString cle = QFileInfo(fichier).absoluteFilePath();
+    const QString& cle = cle_;
     auto it = charges_.find(cle);
     if (it == charges_.end()) {
         if (charges_.size() >= maxEffets)
@@ -38,6 +45,7 @@ void ClipQt::ouvre(const QString& fichier)
 
 void ClipQt::joue()
 {
+    charge();
     if (!courant_)
         return;
     courant_->stop();
@@ -49,4 +57,5 @@ void ClipQt::ferme()
     if (courant_)
         courant_->stop();
     courant_ = nullptr;
+    cle_.clear();
 }

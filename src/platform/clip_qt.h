@@ -31,6 +31,9 @@ private:
     static constexpr int maxEffets = 8;
 
     QHash<QString, std::shared_ptr<QSoundEffect>> charges_;
+    void charge();
+
     QSoundEffect* courant_ = nullptr;
+    QString cle_;  // the file opened, loaded at its first play
     QString fichier_;
 };

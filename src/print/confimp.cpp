@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/confimp.h"
 
+#include "platform/impression_fichier.h"
 #include "platform/plateforme.h"
 #include "widgets/picturebox.h"
 #include "widgets/controles.h"
@@ -203,8 +204,16 @@ void confimp::Command1_Click()
     etatImpression(true);
     imprimante_->setDocName(QStringLiteral("Baltor - scène"));
     imprimante_->setFullPage(false);
-    const QString erreur = impression::imprimeExemplaires(*imprimante_, scene_->Image(), options(),
-                                                          UpDown1->value(), defaut->text());
+    QString erreur;
+    {
+        ImpressionFichier fichier(*imprimante_);
+        erreur = fichier.empechement();
+        if (erreur.isEmpty())
+            erreur = impression::imprimeExemplaires(*imprimante_, scene_->Image(), options(), UpDown1->value(),
+                                                    defaut->text());
+        if (erreur.isEmpty())
+            erreur = fichier.termine();
+    }
     if (!erreur.isEmpty())
         plateforme().msgBox(erreur, 48, titre);
     accept();

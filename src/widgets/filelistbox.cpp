@@ -2,10 +2,13 @@
 #include "widgets/filelistbox.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QRegularExpression>
+
+#include <filesystem>
 
 FileListBox::FileListBox(const QString& nom, QWidget* parent) : QListWidget(parent)
 {
@@ -85,11 +88,37 @@ QString FileListBox::List(int index) const
     return i ? i->text() : QString();
 }
 
+namespace {
+
+// The toolkit leaves out the files whose name is not UTF-8; they are listed all the same (as
+// the system gives them, with U+FFFD for the bytes it cannot read), so that the user sees the
+// file is there and, choosing it, learns why it cannot be opened.
+QStringList nomsHorsUtf8(const QString& dossier)
+{
+    QStringList noms;
+    std::error_code erreur;
+    namespace fs = std::filesystem;
+    for (fs::directory_iterator it(fs::path(QFile::encodeName(dossier).toStdString()), erreur), fin;
+         !erreur && it != fin; it.increment(erreur)) {
+        const std::string octets = it->path().filename().string();
+        const QString nom = QFile::decodeName(QByteArray::fromStdString(octets));
+        if (nom.startsWith(QLatin1Char('.')) || QFile::encodeName(nom).toStdString() == octets)
+            continue;  // hidden, or listed already
+        std::error_code e;
+        if (it->is_regular_file(e))
+            noms << nom;
+    }
+    return noms;
+}
+
+}  // namespace
+
 void FileListBox::refresh()
 {
     QStringList noms;
     const QList<QRegularExpression> expr = expressions(motif_);
-    const QStringList tous = QDir(chemin_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    QStringList tous = QDir(chemin_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    tous += nomsHorsUtf8(chemin_);
     for (const QString& n : tous)
         if (correspondA(n, expr))
             noms << n;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/arguments.h"
 
+#include <QFile>
 #include <QTest>
 
 using Mode = Arguments::Mode;
@@ -58,6 +59,9 @@ private Q_SLOTS:
         QTest::newRow("repère sans image") << QStringList{"--repere"} << "--chrono, --repere et --grille s'emploient avec --image";
         QTest::newRow("chrono non entier") << QStringList{"--image", "a.png", "--chrono", "1,5"}
                                            << "--chrono attend un nombre entier de millisecondes (reçu : « 1,5 »)";
+        QTest::newRow("tableau en .P03") << QStringList{"--mesures", "x.P03"} << "--mesures : extension « p03 » inconnue (csv ou txt)";
+        QTest::newRow("nom hors UTF-8") << QStringList{"--mesures", QFile::decodeName("r\xe9sultat.csv")}
+                                        << "--mesures : le nom « r\uFFFDsultat.csv » n'est pas écrit en UTF-8 ; choisissez un autre nom";
         QTest::newRow("chrono nul") << QStringList{"--image", "a.png", "--chrono", "0"}
                                     << "--chrono attend un nombre entier de millisecondes (reçu : « 0 »)";
         QTest::newRow("extension d'image") << QStringList{"--image", "a.gif"}

@@ -3,6 +3,8 @@
 
 #include "app/ouverture.h"
 #include "config/configuration.h"
+#include "config/ouvrir.h"
+#include "widgets/filelistbox.h"
 #include "core/enregistrements.h"
 #include "core/module1.h"
 #include "exercises/fichexo.h"
@@ -11,10 +13,16 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 class TstOuverture : public QObject {
     Q_OBJECT
@@ -149,6 +157,80 @@ private Q_SLOTS:
         QCOMPARE(f.windowTitle(), titre);
         QCOMPARE(f.supertext->toPlainText(), texte);
         QVERIFY(f.fich->text().isEmpty());
+    }
+
+    // Each message names the file and the real reason; the longest statement is refused
+    // before it is laid out, within a bound the pupil does not notice.
+    void raisons_data()
+    {
+        QTest::addColumn<QString>("nom");          // given to the window
+        QTest::addColumn<QByteArray>("contenu");   // of the file named by the .E03, or of the file itself
+        QTest::addColumn<QString>("message");      // both fragments in the one message
+        QTest::addColumn<QString>("raison");
+        QTest::newRow("énoncé qui n'est pas du RTF") << "a.E03" << QByteArray("Bonjour\n") << "enonce.rtf"
+                                                    << "n'est pas au format RTF";
+        QTest::newRow("énoncé coupé") << "b.E03" << QByteArray("{\\rtf1\\ansi Le d\\'e9but {\\b du") << "enonce.rtf"
+                                      << "est incomplet";
+        QTest::newRow("un million de paragraphes") << "c.E03" << QByteArray("{\\rtf1 ") + QByteArray("\\par ").repeated(1'000'000) + "}"
+                                                  << "enonce.rtf" << "trop long";
+        QTest::newRow("description vide") << "vide.E03" << QByteArray() << "vide.E03" << "ne désigne aucun énoncé";
+        QTest::newRow("nom hors UTF-8") << QFile::decodeName("caf\xe9.P03") << QByteArray() << "caf" << "UTF-8";
+    }
+    void raisons()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QByteArray, contenu);
+        QFETCH(QString, message);
+        QFETCH(QString, raison);
+        if (nom.contains(QChar::ReplacementCharacter)) {
+            // The file is there, under bytes the toolkit cannot name.
+            const QByteArray brut = QFile::encodeName(dossier_.path()) + "/caf\xe9.P03";
+            QFile f;
+            QVERIFY(f.open(fopen(brut.constData(), "w"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+        } else {
+            QFile description(dossier_.filePath(nom));
+            QVERIFY(description.open(QIODevice::WriteOnly));
+            if (!contenu.isEmpty()) {
+                description.write(Enregistrements::ecris({QStringLiteral("enonce.rtf")}).octets);
+                QFile enonce(dossier_.filePath(QStringLiteral("enonce.rtf")));
+                QVERIFY(enonce.open(QIODevice::WriteOnly));
+                enonce.write(contenu);
+            }
+        }
+        AvecPlateformeFactice factice;
+        feuilleP f;
+        Fichexo exercices(&f);
+        QElapsedTimer duree;
+        duree.start();
+        ouvreFichier(f, exercices, dossier_.filePath(nom));
+        QVERIFY2(duree.elapsed() < 2000, qPrintable(QString::number(duree.elapsed())));
+        QCOMPARE(factice.factice.messages.size(), 1);
+        const QString texte = factice.factice.messages.first().texte;
+        unlink((QFile::encodeName(dossier_.path()) + "/caf\xe9.P03").constData());
+        QVERIFY2(texte.contains(message) && texte.contains(raison), qPrintable(texte));
+    }
+
+    // The open dialog lists such a file too, and choosing it says why it does not open.
+    void dialogueNomHorsUtf8()
+    {
+        QTemporaryDir dossier;
+        const QByteArray brut = QFile::encodeName(dossier.path()) + "/caf\xe9.P03";
+        QFile fichier;
+        QVERIFY(fichier.open(fopen(brut.constData(), "w"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+        fichier.close();
+        AvecPlateformeFactice factice;
+        QVERIFY(QDir::setCurrent(dossier.path()));
+        feuilleP f;
+        ouvrir d(f);
+        QCOMPARE(d.File1->ListCount(), 1);
+        d.File1->setFocus();
+        const QString titre = f.windowTitle();
+        QTest::keyClick(d.File1, Qt::Key_Down);
+        QTest::keyClick(d.File1, Qt::Key_Return);
+        QCOMPARE(factice.factice.messages.size(), 1);
+        unlink(brut.constData());
+        QVERIFY(factice.factice.messages.first().texte.contains(QStringLiteral("n'est pas écrit en UTF-8")));
+        QCOMPARE(f.windowTitle(), titre);
     }
 };
 

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -25,10 +26,12 @@ struct Resultat {
     QString erreurs;
 };
 
-Resultat lance(const QStringList& arguments)
+Resultat lance(const QStringList& arguments, const QString& home = QString())
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!home.isEmpty())
+        env.insert(QStringLiteral("HOME"), home);
     // No display and no platform chosen: the exports must choose the offscreen one themselves.
     for (const char* nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(nom));
@@ -67,6 +70,7 @@ private Q_SLOTS:
         ecrit(chemin("etranger.P03"), QByteArray("Ceci n'est pas une configuration\n"));
         ecrit(chemin("vide.P03"), QByteArray());
         ecrit(chemin("minuscules.P03"), QByteArray("\x06\x00" "baltor", 8));
+        QVERIFY(QDir(dossier_.path()).mkdir(QStringLiteral("dossier.P03")));
     }
 
     void statuts_data()
@@ -83,6 +87,8 @@ private Q_SLOTS:
         QTest::newRow("mauvaise extension") << QStringList{"--image", chemin("s.bmp")} << 2 << "" << "extension « bmp »";
         QTest::newRow("fichier absent") << QStringList{"--image", img, chemin("absent.P03")} << 1 << ""
                                         << "fichier introuvable";
+        QTest::newRow("dossier nommé .P03") << QStringList{"--image", img, chemin("dossier.P03")} << 1 << ""
+                                            << "impossible de lire « " + chemin("dossier.P03") + " » : c'est un dossier";
         QTest::newRow("signature en minuscules") << QStringList{"--image", img, chemin("minuscules.P03")} << 1 << ""
                                                  << "Fichier non valide : Ce fichier ne correspond pas à cette application";
         QTest::newRow("texte quelconque") << QStringList{"--image", img, chemin("etranger.P03")} << 1 << ""
@@ -108,6 +114,25 @@ private Q_SLOTS:
         QVERIFY2(r.erreurs.contains(erreur), qPrintable(r.erreurs));
         if (r.code != 0)
             QVERIFY2(r.erreurs.startsWith(QStringLiteral("baltor : ")), qPrintable(r.erreurs));
+    }
+
+    // The export ends cleanly whatever the size of its environment: under the sanitizers a long
+    // home folder once made a system library's leak report fail the child.
+    void environnements_data()
+    {
+        QTest::addColumn<int>("longueur");
+        // Every place of the environment's end within the stack's 16-byte alignment, and a long one.
+        for (int n = 1; n <= 16; ++n)
+            QTest::addRow("HOME de %d caractères", n) << n;
+        QTest::newRow("HOME long") << 250;
+    }
+    void environnements()
+    {
+        QFETCH(int, longueur);
+        QString home = dossier_.filePath(QString(longueur, u'h'));
+        QVERIFY(QDir().mkpath(home));
+        const Resultat r = lance({QStringLiteral("--mesures"), chemin(QStringLiteral("h.csv"))}, home);
+        QVERIFY2(r.code == 0 && r.erreurs.isEmpty(), qPrintable(QString::number(r.code) + r.erreurs));
     }
 
     void formats_data()
