@@ -106,7 +106,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(dossier_.isValid());
-        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/exercices/06_rebonds.P03"),
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/exercices/09_rebonds.P03"),
                             chemin(QStringLiteral("entree.P03"))));
     }
 
