@@ -47,7 +47,10 @@ QVector<QVector<Ligne>> lignesEnVol(const Conditions& c)
             arc = -1;
             continue;
         }
-        if (i != arc || series.isEmpty())
+        // A photograph off the interval (the one a bounce starts with) starts a new run, as on the scene.
+        const bool suivante = !series.isEmpty() && !series.last().isEmpty() &&
+                              sim::photoSuivante(float(series.last().last().t), intervalleBorne(c.intervalleMs)) == float(l.t);
+        if (i != arc || !suivante)
             series.append(QVector<Ligne>());
         arc = i;
         series.last().append(l);

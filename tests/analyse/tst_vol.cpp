@@ -5,6 +5,7 @@
 #include "analyse/dessin.h"
 #include "analyse/energies.h"
 #include "analyse/tableauvol.h"
+#include "analyse/vecteurs.h"
 #include "sim/animation.h"
 
 #include <QtTest>
@@ -187,6 +188,38 @@ private Q_SLOTS:
             for (int i = 0; i < photos.size(); ++i)
                 QVERIFY2(memes(photosLues[i], photos[i]), qPrintable(photosLues[i].date + photosLues[i].y + " / " + photos[i].date + photos[i].y));
         }
+    }
+
+    // The tools drawn after a flight go through the bounces, one run per arc: every Δv is the
+    // free fall's 2·g·τ, none straddles an impact.
+    void outilsParLesRebonds_data()
+    {
+        QTest::addColumn<float>("g");
+        QTest::addColumn<double>("intervalle");
+        QTest::addColumn<bool>("enregistre");
+        QTest::addColumn<int>("series");
+        QTest::newRow("photographié") << 9.8f << 150.0 << true << 7;  // the free flight and six bounces
+        QTest::newRow("animé") << 9.8f << 150.0 << false << 7;
+        // The first bounce's first photograph, off the interval, stands alone.
+        QTest::newRow("Mars, 70 ms") << 3.71f << 70.0 << true << 7;
+    }
+    void outilsParLesRebonds()
+    {
+        QFETCH(float, g);
+        QFETCH(double, intervalle);
+        QFETCH(bool, enregistre);
+        QFETCH(int, series);
+        Conditions c = conditions(g, 14.0f, 85.0f, 0.0f, true);
+        c.intervalleMs = intervalle;
+        c.enregistre = enregistre;
+        const QVector<QVector<Ligne>> lues = lignesEnVol(c);
+        QCOMPARE(lues.size(), series);
+        for (const QVector<Ligne>& s : lues)
+            for (const Vecteur& v : vecteursDeltaV(s)) {
+                QVERIFY(qAbs(v.composantes.x()) < 1e-5);
+                QVERIFY2(qAbs(v.composantes.y() + 2 * g * intervalle / 1000) < 1e-4, qPrintable(QString::number(v.composantes.y())));
+                QVERIFY(v.origine.y() > 0);
+            }
     }
 
     void chuteEtPortee_data()
