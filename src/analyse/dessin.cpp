@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analyse/dessin.h"
 
+#include "analyse/tableauvol.h"
+#include "analyse/vecteurs.h"
+
 #include "sim/mouvement.h"
 
 #include <QFont>
@@ -285,6 +288,18 @@ QPolygonF trajectoire(const Conditions& c, int points)
     const Resume r = resume(c);
     QPolygonF p;
     const int n = std::max(1, points);
+    if (c.rebondit && r.vol) {
+        // Every arc of the balloon, as the scene flies them.
+        const sim::Vol vol(conditionsVol(c));
+        for (int k = 0; k < vol.arcs().size(); ++k) {
+            const sim::Arc& a = vol.arcs()[k];
+            for (int i = 0; i <= n; ++i) {
+                const sim::EtatVol e = vol.etatSurArc(k, a.t0 + (a.tFin - a.t0) * i / n);
+                p.append(versScene(e.x, e.y, c.echelle));
+            }
+        }
+        return p;
+    }
     for (int i = 0; i <= n; ++i) {
         const double t = r.duree * i / n;
         const sim::EtatVol e = sim::etatLibre(c.x0, c.y0, c.vx, c.vy, c.g, t);
@@ -303,25 +318,9 @@ QPointF coinLibre(const Conditions& c, const QSizeF& taille, const QSize& scene)
                                   QPointF(scene.width() - w - 4, 432 - h), QPointF(38, 432 - h)};
     QPolygonF chemin = trajectoire(c, 240);
     const Resume r = resume(c);
-    // The label over the apex, and the balloon's bounces (damped by 0.7 until the vertical
-    // speed falls below 2 m/s), are in the way too.
+    // The label over the apex is in the way too (the balloon's bounces are in the trace).
     for (double dx : {-45.0, 0.0, 45.0})
         chemin.append(versScene(r.xSommet, r.hauteurMax, c.echelle) + QPointF(dx, -30));
-    if (c.rebondit && r.vol) {
-        double x = r.xChute;
-        double vx = 0.7 * double(c.vx);
-        double vy = -0.7 * (double(c.vy) - double(c.g) * r.duree);
-        for (int rebond = 0; rebond < 20 && vy >= 2.0; ++rebond) {
-            const double duree = 2 * vy / double(c.g);
-            for (int i = 1; i <= 40; ++i) {
-                const double t = duree * i / 40;
-                chemin.append(versScene(x + vx * t, vy * t - 0.5 * double(c.g) * t * t, c.echelle));
-            }
-            x += vx * duree;
-            vx *= 0.7;
-            vy *= 0.7;
-        }
-    }
     // The corner that the fewest pictures of the flight cross, in that order of preference.
     QPointF meilleur = coins.first();
     qsizetype moins = chemin.size() + 1;
@@ -340,28 +339,31 @@ QPointF coinLibre(const Conditions& c, const QSizeF& taille, const QSize& scene)
 
 void dessineMesures(QPainter& p, const Conditions& c, const OptionsMesures& o, const QSize& scene, const QImage& photo)
 {
-    const QVector<Ligne> rangs = lignes(c);
+    const QVector<QVector<Ligne>> series = lignesEnVol(c);
     const Resume r = resume(c);
     if (o.trace && r.vol)
         dessineTrace(p, trajectoire(c));
     if (!photo.isNull())
-        for (const Ligne& l : rangs)
-            p.drawImage(versScene(l.x, l.y, c.echelle) - QPointF(16, 16), photo);
+        for (const QVector<Ligne>& rangs : series)
+            for (const Ligne& l : rangs)
+                p.drawImage(versScene(l.x, l.y, c.echelle) - QPointF(16, 16), photo);
     Echelles e;
     if (o.vitesse)
         e.vitesse = echelleVitesse(c);
     if (o.deltaV)
         e.deltaV = echelleDeltaV(c);
-    if (o.vitesse)
-        for (const Vecteur& v : vecteursVitesse(rangs)) {
-            const QPointF a = versScene(v.origine.x(), v.origine.y(), c.echelle);
-            dessineFleche(p, a, a + QPointF(v.composantes.x(), -v.composantes.y()) * e.vitesse, TypeFleche::Vitesse);
-        }
-    if (o.deltaV)
-        for (const Vecteur& v : vecteursDeltaV(rangs)) {
-            const QPointF a = versScene(v.origine.x(), v.origine.y(), c.echelle);
-            dessineFleche(p, a, a + QPointF(v.composantes.x(), -v.composantes.y()) * e.deltaV, TypeFleche::DeltaV);
-        }
+    for (const QVector<Ligne>& rangs : series) {
+        if (o.vitesse)
+            for (const Vecteur& v : vecteursVitesse(rangs)) {
+                const QPointF a = versScene(v.origine.x(), v.origine.y(), c.echelle);
+                dessineFleche(p, a, a + QPointF(v.composantes.x(), -v.composantes.y()) * e.vitesse, TypeFleche::Vitesse);
+            }
+        if (o.deltaV)
+            for (const Vecteur& v : vecteursDeltaV(rangs)) {
+                const QPointF a = versScene(v.origine.x(), v.origine.y(), c.echelle);
+                dessineFleche(p, a, a + QPointF(v.composantes.x(), -v.composantes.y()) * e.deltaV, TypeFleche::DeltaV);
+            }
+    }
     if (o.sommetImpact && r.vol) {
         dessineSommet(p, r, scene);
         dessineChute(p, r, scene);

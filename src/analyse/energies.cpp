@@ -27,12 +27,11 @@ QVector<EchantillonVol> echantillonsVol(const sim::Vol& vol, double masse, int p
         return r;
     }
     r.reserve(int(vol.arcs().size()) * (n + 1) + 1);
-    for (const sim::Arc& a : vol.arcs()) {
+    for (int k = 0; k < vol.arcs().size(); ++k) {
+        const sim::Arc& a = vol.arcs()[k];
         const double duree = a.tFin - a.t0;
-        for (int i = 0; i <= n; ++i) {
-            const double tau = i == n ? duree : duree * i / n;
-            ajoute(a.t0 + tau, {a.x0 + a.vx * tau, a.y0 + a.vy * tau - 0.5 * g * tau * tau, a.vx, a.vy - g * tau});
-        }
+        for (int i = 0; i <= n; ++i)
+            ajoute(i == n ? a.tFin : a.t0 + duree * i / n, vol.etatSurArc(k, i == n ? a.tFin : a.t0 + duree * i / n));
     }
     // Once at rest after the bounces: nothing moves any more.
     if (vol.fin() == sim::FinVol::Arret)

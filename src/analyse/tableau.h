@@ -25,6 +25,8 @@ struct Conditions {
     bool rebondit = false;        // the balloon: only where its bounces go on the scene depends on it
     bool sortieInitialise = false;  // "Initialiser si sortie de l'écran": leaving sideways ends the flight
     sim::Echelle echelle{};       // the scene's scale, for what is drawn on it
+    bool ralenti = false;         // "Ralenti": the balloon's impacts are seen at its smaller steps
+    bool enregistre = false;      // photographed from date 0, which moves where the impacts are seen
 };
 
 // What a row of the table stands for.

@@ -94,7 +94,8 @@ QString fin(const sim::Vol& vol, const Ligne& derniere, int impacts)
 
 sim::ConditionsVol conditionsVol(const Conditions& c)
 {
-    return {c.x0, c.y0, c.vx, c.vy, c.g, c.rebondit, c.sortieInitialise, c.echelle};
+    return {c.x0,       c.y0,      c.vx,          c.vy,         c.g, c.rebondit, c.sortieInitialise,
+            c.echelle, c.ralenti, c.enregistre, intervalleBorne(c.intervalleMs)};
 }
 
 TableauVol tableauVol(const Conditions& c, const Montage& m)
@@ -113,15 +114,20 @@ TableauVol tableauVol(const Conditions& c, const Montage& m)
     const double intervalle = intervalleBorne(c.intervalleMs);
     const std::optional<double> sommet = vol.dateSommet();
     bool sommetPlace = !sommet;
+    // A recorded bounce is photographed where the scene took it.
+    const QVector<double>& prises = vol.datesPhotos();
     float photo = sim::photoSuivante(0.0f, intervalle);
-    for (int n = 1; n < lignesMax && double(photo) < duree; ++n) {
-        if (!sommetPlace && *sommet <= double(photo)) {
+    for (int n = 1; n < lignesMax; ++n) {
+        const double date = prises.isEmpty() ? double(photo) : prises.value(n - 1, duree);
+        if (date >= duree)
+            break;
+        if (!sommetPlace && *sommet <= date) {
             sommetPlace = true;
-            if (*sommet < double(photo))
+            if (*sommet < date)
                 t.lignes.append(ligne(vol, *sommet, Genre::Sommet, -1, t.masse));
         }
-        const bool auSommet = sommet && *sommet == double(photo);
-        t.lignes.append(ligne(vol, photo, auSommet ? Genre::Sommet : Genre::Photo, n, t.masse));
+        const bool auSommet = sommet && *sommet == date;
+        t.lignes.append(ligne(vol, date, auSommet ? Genre::Sommet : Genre::Photo, n, t.masse));
         photo = sim::photoSuivante(photo, intervalle);
     }
     if (!sommetPlace)
@@ -134,8 +140,10 @@ TableauVol tableauVol(const Conditions& c, const Montage& m)
         const bool dernier = i + 1 == arcs.size();
         if (dernier && sortie)
             evenements.append(ligne(vol, arcs[i].tFin, Genre::Sortie, -1, t.masse));
+        else if (i == 0)
+            evenements.append(ligne(vol, vol.dateChute().value_or(arcs[i].tFin), Genre::Chute, -1, t.masse));
         else
-            evenements.append(ligne(vol, arcs[i].tFin, i == 0 ? Genre::Chute : Genre::Impact, -1, t.masse));
+            evenements.append(ligne(vol, arcs[i].tFin, Genre::Impact, -1, t.masse));
     }
     if (vol.fin() == sim::FinVol::Arret)
         evenements.append(ligne(vol, duree, Genre::Arret, -1, t.masse, true));

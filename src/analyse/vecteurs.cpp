@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analyse/vecteurs.h"
 
+#include "analyse/tableauvol.h"
 #include "core/module1.h"
 #include "sim/animation.h"
 
@@ -26,6 +27,35 @@ QVector<Vecteur> vecteursDeltaV(const QVector<Ligne>& lignes)
         v.append({QPointF(lignes[i].x, lignes[i].y), QPointF(apres.vx - avant.vx, apres.vy - avant.vy)});
     }
     return v;
+}
+
+QVector<QVector<Ligne>> lignesEnVol(const Conditions& c)
+{
+    if (!c.rebondit)
+        return {lignes(c)};
+    const sim::Vol vol(conditionsVol(c));
+    const TableauVol t = tableauVol(c, Montage{});
+    QVector<QVector<Ligne>> series;
+    int arc = -1;
+    for (const Ligne& l : t.lignes) {
+        if (l.n < 0)
+            continue;  // not a photograph's date
+        const int i = vol.arcs().isEmpty() ? 0 : vol.arcA(l.t);
+        const bool auSol = !vol.arcs().isEmpty() &&
+                           (l.t >= vol.arcs()[i].tPose || (i == 0 && l.t > vol.dateChute().value_or(l.t)));
+        if (auSol && l.t > 0) {
+            arc = -1;
+            continue;
+        }
+        // A photograph off the interval (the one a bounce starts with) starts a new run, as on the scene.
+        const bool suivante = !series.isEmpty() && !series.last().isEmpty() &&
+                              sim::photoSuivante(float(series.last().last().t), intervalleBorne(c.intervalleMs)) == float(l.t);
+        if (i != arc || !suivante)
+            series.append(QVector<Ligne>());
+        arc = i;
+        series.last().append(l);
+    }
+    return series;
 }
 
 QPointF versScene(double x, double y, sim::Echelle e)

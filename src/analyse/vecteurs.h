@@ -27,6 +27,10 @@ QVector<Vecteur> vecteursVitesse(const QVector<Ligne>& lignes);
 // At every row with a neighbour on each side: Δvi = v(i+1) − v(i−1), from the position Mi.
 QVector<Vecteur> vecteursDeltaV(const QVector<Ligne>& lignes);
 
+// The rows where the projectile flies on the scene, one run per arc (the balloon's bounces
+// too; not where it lies on the ground after an impact): vectors and Δv follow each run.
+QVector<QVector<Ligne>> lignesEnVol(const Conditions& c);
+
 // Pixel of the scene of the point (x, y) in metres, at the scene's scale.
 QPointF versScene(double x, double y, sim::Echelle e = {});
 

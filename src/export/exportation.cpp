@@ -106,7 +106,9 @@ int exporteImage(feuilleP& f, PlateformeConsole& console, const Arguments& a)
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(a.taille, a.taille);
-        analyse::dessineMesures(p, f.entreesMesures().conditions, outils, scene);
+        analyse::Conditions vol = f.entreesMesures().conditions;
+        vol.enregistre = true;  // photographed from date 0, as flown above: the balloon bounces where it did
+        analyse::dessineMesures(p, vol, outils, scene);
     }
     QString erreur;
     if (!analyse::enregistreImage(image, a.image, &erreur))

@@ -31,6 +31,9 @@ EntreesMesures feuilleP::entreesMesures() const
     const sim::Reglages r = reglages();
     e.conditions = {r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs,
                     r.projectile == int(sim::Projectile::Ballon), r.sortieInitialise, r.echelle};
+    // The step and the photographs decide where the scene sees the balloon's impacts.
+    e.conditions.ralenti = r.ralenti;
+    e.conditions.enregistre = anim.chronoActif == 1;
     e.entete = {QStringLiteral("Lieu : ") + Combo1->currentText() + QStringLiteral(" ; projectile : ") +
                     Combo2->currentText(),
                 QStringLiteral("x0 = ") + Text1->text() + QStringLiteral(" m ; y0 = ") + Text2->text() +

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/vol.h"
 
+#include "sim/animation.h"
 #include "sim/echelle.h"
 
 #include <QRegularExpression>
@@ -12,6 +13,7 @@ namespace sim {
 namespace {
 
 constexpr int arcsMax = 64;  // the bounces die out long before: 0.7^n of the speed
+constexpr int ticksMax = 2000000;  // far beyond the longest flight the fields allow
 
 // Date, after t0, at which the arc comes back to y = 0; nullopt when it never does.
 std::optional<double> retourAuSol(const Arc& a, double g)
@@ -36,44 +38,89 @@ double xSortie(bool droite, const Echelle& e)
 
 Vol::Vol(const ConditionsVol& c) : c_(c)
 {
-    const double g = c.g;
-    Arc arc{0.0, double(c.x0), double(c.y0), double(c.vx), double(c.vy), 0.0};
-    for (int n = 0; n < arcsMax; ++n) {
-        const std::optional<double> sol = retourAuSol(arc, g);
-        if (!sol) {
-            if (n == 0)
-                return;  // nothing flies: a single state at date 0
-            break;
+    Arc arc{0.0, double(c.x0), double(c.y0), double(c.vx), double(c.vy), 0.0, 0.0};
+    const std::optional<double> sol = retourAuSol(arc, c.g);
+    if (!sol)
+        return;  // nothing flies: a single state at date 0
+    arc.tFin = arc.tPose = *sol;
+    if (sort(arc))
+        return;
+    chute_ = *sol;
+    if (!c.rebondit) {
+        arcs_.append(arc);
+        fin_ = FinVol::Sol;
+        return;
+    }
+    rebonds(arc);
+}
+
+bool Vol::sort(Arc& a)
+{
+    if (!c_.sortieInitialise || a.vx == 0)
+        return false;
+    const double limite = xSortie(a.vx > 0, c_.echelle);
+    const double tSortie = a.t0 + (limite - a.x0) / a.vx;
+    if (!(tSortie >= a.t0 && tSortie < a.tPose))
+        return false;
+    a.tFin = a.tPose = tSortie;
+    arcs_.append(a);
+    fin_ = a.vx > 0 ? FinVol::SortieDroite : FinVol::SortieGauche;
+    return true;
+}
+
+void Vol::rebonds(Arc arc)
+{
+    // The scene's run, started at date 0 (by the camera when recorded).
+    SimulationState etat;
+    etat.g = c_.g;
+    etat.vx = c_.vx;
+    etat.vy = c_.vy;
+    EtatAnimation anim;
+    anim.chronoActif = c_.enregistre ? 1 : 0;
+    Reglages r;
+    r.x0 = c_.x0;
+    r.y0 = c_.y0;
+    r.lieu = int(Lieu::Lune);  // no sound to ask for
+    r.projectile = int(Projectile::Ballon);
+    r.ralenti = c_.ralenti;
+    r.sortieInitialise = false;  // leaving the scene is cut on each arc, at its exact date
+    r.intervalleMs = c_.intervalleMs;
+    r.echelle = c_.echelle;
+    Placement place;
+    place.gauche = r.echelle.gaucheInitiale(r.x0);
+    place.haut = r.echelle.hautInitial(r.y0);
+    const double g = c_.g;
+    for (int i = 0; i < ticksMax; ++i) {
+        const qint16 avant = etat.rebondActif;
+        const float tRebond = anim.tRebond;
+        const ResultatTick res = tick(etat, anim, place, r);
+        const bool fin = res.actions.contains(Action::FinDuMouvement);
+        if (c_.enregistre && !fin && res.actions.contains(Action::Photo) && etat.t > 0)
+            photos_.append(etat.t);
+        if (avant == 0 && etat.rebondActif == 1) {
+            arc.tPose = etat.t;  // put on the ground by this tick
+            continue;
         }
-        arc.tFin = *sol;
-        // Leaving the scene sideways before the ground, when the scene resets itself then.
-        if (c.sortieInitialise && arc.vx != 0) {
-            const double limite = xSortie(arc.vx > 0, c_.echelle);
-            const double tSortie = arc.t0 + (limite - arc.x0) / arc.vx;
-            if (tSortie >= arc.t0 && tSortie < arc.tFin) {
-                arc.tFin = tSortie;
-                arcs_.append(arc);
-                fin_ = arc.vx > 0 ? FinVol::SortieDroite : FinVol::SortieGauche;
+        if (fin || (etat.rebondActif == 2 && (avant == 1 || anim.tRebond != tRebond))) {
+            // An impact: the arc ends where the bounce starts, or the balloon stops.
+            arc.tFin = anim.tRebond;
+            if (avant != 1)
+                arc.tPose = arc.tFin;
+            if (sort(arc))
+                return;
+            arcs_.append(arc);
+            if (fin || arcs_.size() >= arcsMax) {
+                fin_ = FinVol::Arret;
                 return;
             }
+            arc = Arc{anim.tRebond, anim.xRebond, anim.yRebond, anim.vxRebond, anim.vyRebond, 0.0, 0.0};
+            // Until the next impact, bounded by the law (the tick says where it is seen).
+            const std::optional<double> sol = retourAuSol(arc, g);
+            arc.tFin = arc.tPose = sol.value_or(arc.t0);
         }
-        arcs_.append(arc);
-        if (!c.rebondit) {
-            fin_ = FinVol::Sol;
-            return;
-        }
-        // The impact: both components times 0.7, the vertical one reversed. The first bounce
-        // always happens; after a later impact the balloon stops below 2 m/s upwards.
-        const double tau = arc.tFin - arc.t0;
-        const double vyAvant = arc.vy - g * tau;
-        Arc suivant{arc.tFin, arc.x0 + arc.vx * tau, 0.0, restitution * arc.vx, -restitution * vyAvant, 0.0};
-        if (n > 0 && std::fabs(suivant.vy) < vitesseArretRebond) {
-            fin_ = FinVol::Arret;
-            return;
-        }
-        arc = suivant;
     }
-    fin_ = c.rebondit ? FinVol::Arret : FinVol::Sol;
+    arcs_.append(arc);
+    fin_ = FinVol::Arret;
 }
 
 int Vol::arcA(double t) const
@@ -84,17 +131,24 @@ int Vol::arcA(double t) const
     return int(arcs_.size()) - 1;
 }
 
+EtatVol Vol::etatSurArc(int i, double t) const
+{
+    const Arc& a = arcs_[i];
+    const double g = c_.g;
+    const double tau = t - a.t0;
+    const double tauPose = std::min(t, a.tPose) - a.t0;
+    EtatVol e{a.x0 + a.vx * tauPose, a.y0 + a.vy * tauPose - 0.5 * g * tauPose * tauPose, a.vx, a.vy - g * tau};
+    if (e.y < 0)
+        e.y = 0.0;  // the scene shows it on the ground past the crossing, until its tick puts it there
+    return e;
+}
+
 EtatVol Vol::etat(double t) const
 {
     if (arcs_.isEmpty())
         return etatLibre(c_.x0, c_.y0, c_.vx, c_.vy, c_.g, 0.0);
     const double dateBornee = std::clamp(t, 0.0, duree());
-    const Arc& a = arcs_[arcA(dateBornee)];
-    const double tau = dateBornee - a.t0;
-    const double g = c_.g;
-    EtatVol e{a.x0 + a.vx * tau, a.y0 + a.vy * tau - 0.5 * g * tau * tau, a.vx, a.vy - g * tau};
-    if (e.y < 0 && e.y > -1e-9)
-        e.y = 0.0;  // on the ground at an impact, whatever the last bit of the square root
+    EtatVol e = etatSurArc(arcA(dateBornee), dateBornee);
     if (t > duree())
         e.vx = e.vy = 0.0;  // at rest where the flight ended
     return e;
@@ -102,10 +156,7 @@ EtatVol Vol::etat(double t) const
 
 std::optional<double> Vol::dateChute() const
 {
-    const bool sortie = fin_ == FinVol::SortieGauche || fin_ == FinVol::SortieDroite;
-    if (arcs_.isEmpty() || (sortie && arcs_.size() == 1))
-        return std::nullopt;
-    return arcs_.first().tFin;
+    return chute_;
 }
 
 std::optional<double> Vol::dateSommet() const

@@ -3,7 +3,9 @@
 // The whole flight of a throw, asked by the table, the energy graphs and the measuring tools:
 // free flight from the initial conditions, the balloon's damped bounces, and where it ends
 // (on the ground, at rest after the bounces, or leaving the scene sideways when the scene
-// resets itself then). Every date of the flight reads the same arcs.
+// resets itself then). Every date of the flight reads the same arcs. The bounces are the
+// scene's own: its tick notices each impact at the first tick past the ground and bounces
+// from there, so they are built by running that tick.
 
 #include "sim/echelle.h"
 #include "sim/mouvement.h"
@@ -24,9 +26,14 @@ struct ConditionsVol {
     bool rebondit = false;          // the balloon
     bool sortieInitialise = false;  // "Initialiser si sortie de l'écran": leaving sideways ends the flight
     Echelle echelle{};              // the scene's scale: where its edges and its top are
+    bool ralenti = false;           // "Ralenti": smaller steps, so impacts are seen sooner
+    bool enregistre = false;        // photographed from date 0: the dates fall back onto each photograph's
+    double intervalleMs = 150.0;    // between two photographs
 };
 
-// One parabola: from (x0, y0) at date t0 with velocity (vx, vy), until date tFin.
+// One parabola: from (x0, y0) at date t0 with velocity (vx, vy), until date tFin. From tPose
+// on the picture lies on the ground where that tick put it: the scene takes the velocity of a
+// bounce from the free flight one tick after it noticed the impact.
 struct Arc {
     double t0 = 0;
     double x0 = 0;
@@ -34,6 +41,7 @@ struct Arc {
     double vx = 0;
     double vy = 0;
     double tFin = 0;
+    double tPose = 0;  // ≤ tFin
 };
 
 enum class FinVol {
@@ -59,6 +67,11 @@ public:
     EtatVol etat(double t) const;
     // The arc flown at date t: at an impact date, the arc that ends there.
     int arcA(double t) const;
+    // Position and velocity at date t on arc i (t0 ≤ t ≤ tFin); never below the ground.
+    EtatVol etatSurArc(int i, double t) const;
+    // Dates of the photographs after date 0 when the balloon's flight is recorded, as the scene
+    // takes them (the bounce starts one step after its photograph's date); empty otherwise.
+    const QVector<double>& datesPhotos() const { return photos_; }
 
     // The first landing (the free flight's return to y = 0), when the flight gets there.
     std::optional<double> dateChute() const;
@@ -69,9 +82,16 @@ public:
     std::optional<std::pair<double, double>> horsDeVueEnHaut() const;
 
 private:
+    // The balloon's bounces, from the scene's ticks; `premier` is the free flight.
+    void rebonds(Arc premier);
+    // Cuts the arc where the picture leaves the scene sideways, when the scene resets itself then.
+    bool sort(Arc& a);
+
     ConditionsVol c_;
     QVector<Arc> arcs_;
     FinVol fin_ = FinVol::AucunVol;
+    std::optional<double> chute_;
+    QVector<double> photos_;
 };
 
 // Mass in kg written in a projectile's caption: "pomme ( m = 180 g )", "rocher ( m = 1830 kg )".
