@@ -5,3 +5,12 @@
 // The window and the exports share it, so both draw the same pixels.
 
 void preparesApplication();
+
+#include <cstdio>
+
+class QWidget;
+
+// When BALTOR_PREMIERE_IMAGE is set, writes one line "premiere-image" to the standard output
+// once the window's first frame is painted, and nothing else: baltor-bench times the start-up
+// and reads the memory of a running program from it.
+void signalePremiereImage(QWidget& fenetre, std::FILE* sortie = stdout);
