@@ -66,6 +66,7 @@ int main(int argc, char** argv)
     Config::installe(fenetre);
     // The exercise window lives with the main window and hands it the exercise menu.
     Fichexo exercices(&fenetre);
+    signalePremiereImage(fenetre);
     fenetre.show();
     // A file given by the file manager or the terminal opens once the window is up, so that
     // its messages, if any, stand over it.

@@ -224,13 +224,37 @@ void PictureBox::paintEvent(QPaintEvent* e)
     const QRect zone = e->rect();
     p.fillRect(zone, fondCouleur_);
     if (!fond_.isNull())
-        p.drawImage(zone.topLeft(), fond_, zone);
+        dessineFond(p, zone);
     p.drawImage(zone.topLeft(), calque_, zone);
     if (!surcouche_.isNull())
         p.drawImage(zone.topLeft(), surcouche_, zone);
     for (const ImageControl* image : images_)
         if (image->isVisible() && !image->picture().isNull() && image->rect().intersects(zone))
             p.drawImage(QPointF(image->left(), image->top()), image->picture());
+}
+
+void PictureBox::dessineFond(QPainter& p, const QRect& zone)
+{
+    const QTransform t = p.deviceTransform();
+    const qreal f = t.m11();
+    if (t.type() != QTransform::TxScale || f <= 1.0 || !qFuzzyCompare(f, t.m22()) ||
+        !p.testRenderHint(QPainter::SmoothPixmapTransform)) {
+        p.drawImage(zone.topLeft(), fond_, zone);
+        fondAgrandi_ = QImage();
+        return;
+    }
+    const QSize taille(qRound(fond_.width() * f), qRound(fond_.height() * f));
+    if (fondAgrandi_.size() != taille || cleAgrandi_ != fond_.cacheKey()) {
+        fondAgrandi_ = fond_.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        cleAgrandi_ = fond_.cacheKey();
+    }
+    // Drawn in the view's pixels: the zone widened to whole pixels, the clip keeps the rest.
+    p.save();
+    p.scale(1.0 / f, 1.0 / f);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const QRect source = QRectF(QPointF(zone.topLeft()) * f, QSizeF(zone.size()) * f).toAlignedRect();
+    p.drawImage(source.topLeft(), fondAgrandi_, source);
+    p.restore();
 }
 
 ImageControl* PictureBox::imageSous(QPointF pt) const

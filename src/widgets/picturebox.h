@@ -86,8 +86,13 @@ private:
     ImageControl* imageSous(QPointF p) const;
     QPen crayon(const QColor& c) const;
     void prepare(class QPainter& p) const;
+    void dessineFond(class QPainter& p, const QRect& zone);
 
     QImage fond_;
+    // The background smoothed once at a magnified view's scale, drawn from then on without
+    // scaling: a tick then costs the small places it changed, not their smoothing again.
+    QImage fondAgrandi_;
+    qint64 cleAgrandi_ = 0;
     QImage calque_;
     QImage surcouche_;
     QColor fondCouleur_ = Qt::white;

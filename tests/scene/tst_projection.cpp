@@ -74,6 +74,44 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 au lieu de %2").arg(vu.name(), attendu.name())));
     }
 
+    // The scene seen magnified is the design-size scene enlarged: same picture, same place,
+    // at the start and after a few ticks of the flight.
+    void sceneAgrandieFidele_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("au départ") << 0;
+        QTest::newRow("en vol") << 12;
+    }
+    void sceneAgrandieFidele()
+    {
+        QFETCH(int, ticks);
+        feuilleP f;
+        f.resize(1600, 1200);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(f.findChild<Projection*>());
+        f.Timer1->start();
+        for (int i = 0; i < ticks; ++i) {
+            f.Timer1_Timer();
+            QCoreApplication::processEvents();
+        }
+        f.Timer1->stop();
+        const QRect scene(f.Picture2->pos() * 2, f.Picture2->size() * 2);
+        const QImage vu = f.grab().toImage().copy(scene).convertToFormat(QImage::Format_RGB32);
+        const QImage attendu = f.Picture2->grab().toImage().convertToFormat(QImage::Format_RGB32)
+                                   .scaled(scene.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QCOMPARE(vu.size(), attendu.size());
+        qint64 ecart = 0;
+        for (int y = 0; y < vu.height(); ++y)
+            for (int x = 0; x < vu.width(); ++x) {
+                const QRgb a = vu.pixel(x, y);
+                const QRgb b = attendu.pixel(x, y);
+                ecart += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+            }
+        const double moyen = double(ecart) / (vu.width() * vu.height());
+        QVERIFY2(moyen < 2.0, qPrintable(QString::number(moyen)));
+    }
+
     // The drag, a click on a field, typing and Tab, through the magnified view.
     void sourisEtClavierAgrandis()
     {
