@@ -90,6 +90,15 @@ int exporteMesures(feuilleP& f, PlateformeConsole& console, const Arguments& a)
     return console.messages.size() > avant ? CodeSortie::Fichier : CodeSortie::Succes;
 }
 
+int exportePython(feuilleP& f, PlateformeConsole& console, const Arguments& a)
+{
+    const qsizetype avant = console.messages.size();
+    mesures fenetre(f.entreesMesures());
+    const bool ecrit = fenetre.enregistrePython(
+        a.python, a.pythonEleve ? analyse::VarianteScript::Eleve : analyse::VarianteScript::Complete);
+    return !ecrit || console.messages.size() > avant ? CodeSortie::Fichier : CodeSortie::Succes;
+}
+
 }  // namespace
 
 void voleAvecChronophotographie(feuilleP& f, bool repere, bool grille)
@@ -140,6 +149,8 @@ int exporte(const Arguments& a)
     int code = CodeSortie::Succes;
     if (!a.mesures.isEmpty())
         code = exporteMesures(f, console, a);
+    if (!a.python.isEmpty())
+        code = std::max(code, exportePython(f, console, a));
     if (!a.graphes.isEmpty())
         code = std::max(code, exporteGraphes(f, console, a));
     if (!a.image.isEmpty())
