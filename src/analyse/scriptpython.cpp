@@ -118,7 +118,7 @@ if __name__ == "__main__":
         arrete("Trop peu de photographies pour calculer les vecteurs : "
                "réduire l'intervalle entre deux photographies dans Baltor.")
 
-    # Longueur des flèches : la plus grande vaut le cinquième de l'étendue du vol.
+    # Longueur des flèches : la plus grande vitesse vaut le dixième de l'étendue du vol.
     etendue = max(max(x) - min(x), max(y) - min(y), 1e-9)
 
     vx, vy = vitesses(t, x, y)
@@ -129,7 +129,7 @@ if __name__ == "__main__":
     for i in range(len(vx)):
         v = math.hypot(vx[i], vy[i])
         print(f"M{i + 1} : t = {virgule(t[i + 1], 3)} s ; v = {virgule(v, 3)} m/s")
-    k = etendue / 5 / max(max(math.hypot(a, b) for a, b in zip(vx, vy)), 1e-9)
+    k = etendue / 10 / max(max(math.hypot(a, b) for a, b in zip(vx, vy)), 1e-9)
     fleches(axe_v, x[1:-1], y[1:-1], vx, vy, k, "tab:blue", "vecteurs vitesse")
     axe_v.legend(loc="best", fontsize="small")
 
@@ -143,9 +143,11 @@ if __name__ == "__main__":
         dv = math.hypot(dvx[i], dvy[i])
         print(f"M{i + 2} : t = {virgule(t[i + 2], 3)} s ; Δv = {virgule(dv, 3)} m/s")
     if dvx:
-        k = etendue / 8 / max(max(math.hypot(a, b) for a, b in zip(dvx, dvy)), attendu, 1e-9)
+        # Le vecteur attendu vaut le dixième de l'étendue, tracé un peu à gauche du Δv calculé.
+        k = etendue / 10 / max(attendu, 1e-9)
         px, py = x[2:-2], y[2:-2]
-        fleches(axe_dv, px, py, [0.0] * len(px), [-attendu] * len(px), k, "tab:gray", "g·2τ attendu")
+        decale = [a - etendue / 80 for a in px]
+        fleches(axe_dv, decale, py, [0.0] * len(px), [-attendu] * len(px), k, "tab:gray", "g·2τ attendu")
         fleches(axe_dv, px, py, dvx, dvy, k, "tab:red", "Δv calculé")
     axe_dv.legend(loc="best", fontsize="small")
 
