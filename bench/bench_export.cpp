@@ -40,5 +40,9 @@ BALTOR_BENCH(export)
          QStringLiteral("ms")},
         {QStringLiteral("export_mesures_ms"), dureeProcessus({"--mesures", dossier.filePath("m.csv")}, n),
          QStringLiteral("ms")},
+        {QStringLiteral("export_python_ms"), dureeProcessus({"--python", dossier.filePath("v.py")}, n),
+         QStringLiteral("ms")},
+        {QStringLiteral("export_ods_ms"), dureeProcessus({"--mesures", dossier.filePath("m.ods")}, n),
+         QStringLiteral("ms")},
     };
 }

@@ -25,7 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries found by dpkg-shlibdeps, plus what Qt loads at run time without linking it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n, libzip4")
+# The exported Python scripts draw with matplotlib.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-matplotlib")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")
 set(CPACK_GENERATOR DEB)
 # As Debian's own packages: the compiler's .comment section goes with the stripping.

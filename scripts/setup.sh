@@ -21,6 +21,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl1-mesa-dev qt6-translations-l10n
   fonts-liberation fonts-dejavu-core
+  # the spreadsheet export (libzip); the exported Python scripts are run by the tests
+  libzip-dev python3-matplotlib
   # checks of the desktop entry, the file types, the manual page and the Debian package
   desktop-file-utils appstream libxml2-utils groff-base dpkg-dev file
 )

@@ -4,9 +4,12 @@
 #include "analyse/fichiers.h"
 #include "analyse/impression.h"
 #include "platform/impression_fichier.h"
+#include "analyse/tableurods.h"
 #include "platform/plateforme.h"
 
 #include <QAbstractTableModel>
+#include <QDialogButtonBox>
+#include <QRadioButton>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -131,6 +134,7 @@ mesures::mesures(const EntreesMesures& entrees, QWidget* parent)
     };
     copier = bouton("copier", QStringLiteral("Copier"));
     exporter = bouton("exporter", QStringLiteral("Exporter…"));
+    exporterPython = bouton("exporterPython", QStringLiteral("Exporter pour Python…"));
     imprimer = bouton("imprimer", QStringLiteral("Imprimer"));
     rangee->addStretch(1);
     fermer = bouton("fermer", QStringLiteral("Fermer"));
@@ -138,7 +142,11 @@ mesures::mesures(const EntreesMesures& entrees, QWidget* parent)
     colonne->addLayout(rangee);
 
     copier->setToolTip(QStringLiteral("Copie le tableau pour le coller dans les cellules d'un tableur"));
-    exporter->setToolTip(QStringLiteral("Enregistre le tableau dans un fichier CSV (séparateur « ; », virgule décimale)"));
+    exporter->setToolTip(QStringLiteral("Enregistre le tableau dans un fichier CSV (séparateur « ; », virgule décimale) "
+                                        "ou un classeur OpenDocument (.ods)"));
+    exporterPython->setToolTip(QStringLiteral("Enregistre un script Python qui trace les positions, les vecteurs vitesse "
+                                              "et les vecteurs Δv"));
+    connect(exporterPython, &QPushButton::clicked, this, &mesures::exporterPython_Click);
     connect(copier, &QPushButton::clicked, this, &mesures::copier_Click);
     connect(exporter, &QPushButton::clicked, this, &mesures::exporter_Click);
     connect(imprimer, &QPushButton::clicked, this, &mesures::imprimer_Click);
@@ -157,22 +165,89 @@ void mesures::copier_Click()
 
 void mesures::exporter_Click()
 {
-    QString chemin = plateforme().fichierAEnregistrer(this, QStringLiteral("Exporter le tableau"),
-                                                      QDir::current().filePath(QStringLiteral("mesures.csv")),
-                                                      QStringLiteral("Fichiers CSV (*.csv)"));
+    QString chemin = plateforme().fichierAEnregistrer(
+        this, QStringLiteral("Exporter le tableau"), QDir::current().filePath(QStringLiteral("mesures.csv")),
+        QStringLiteral("Fichiers CSV (*.csv);;Classeurs OpenDocument (*.ods)"));
     if (chemin.isEmpty())
         return;
     if (QFileInfo(chemin).suffix().isEmpty())
         chemin += QStringLiteral(".csv");
+    enregistreTableau(chemin);
+}
+
+bool mesures::enregistreTableau(const QString& chemin)
+{
+    const bool ods = QFileInfo(chemin).suffix().compare(QLatin1String("ods"), Qt::CaseInsensitive) == 0;
+    QByteArray octets = ods ? analyse::classeurOds(tableau_) : analyse::texteCsvVol(tableau_);
+    if (ods && octets.isEmpty()) {
+        plateforme().msgBox(QStringLiteral("Le fichier ") + QDir::toNativeSeparators(chemin) +
+                                QStringLiteral(" n'a pas pu être enregistré.") + QStringLiteral("\r\n") +
+                                QStringLiteral("Le classeur n'a pas pu être composé."),
+                            StyleMsg::Exclamation, titreFenetre);
+        etat->clear();
+        return false;
+    }
+    return enregistre(chemin, octets, QStringLiteral("Tableau enregistré dans "));
+}
+
+bool mesures::enregistre(const QString& chemin, const QByteArray& octets, const QString& quoi)
+{
     QString erreur;
-    if (!analyse::enregistreOctets(chemin, analyse::texteCsvVol(tableau_), &erreur)) {
+    if (!analyse::enregistreOctets(chemin, octets, &erreur)) {
         plateforme().msgBox(QStringLiteral("Le fichier ") + QDir::toNativeSeparators(chemin) +
                                 QStringLiteral(" n'a pas pu être enregistré.") + QStringLiteral("\r\n") + erreur,
                             StyleMsg::Exclamation, titreFenetre);
         etat->clear();
-        return;
+        return false;
     }
-    etat->setText(QStringLiteral("Tableau enregistré dans ") + QDir::toNativeSeparators(chemin));
+    etat->setText(quoi + QDir::toNativeSeparators(chemin));
+    return true;
+}
+
+void mesures::exporterPython_Click()
+{
+    QDialog choix(this);
+    choix.setWindowTitle(QStringLiteral("Exporter pour Python"));
+    auto* colonne = new QVBoxLayout(&choix);
+    auto* question = new QLabel(QStringLiteral("Le script trace les positions, les vecteurs vitesse calculés à partir "
+                                               "des positions et les vecteurs Δv comparés à g·2τ."),
+                                &choix);
+    question->setWordWrap(true);
+    colonne->addWidget(question);
+    auto* complet = new QRadioButton(QStringLiteral("Script complet (pour le professeur)"), &choix);
+    auto* eleve = new QRadioButton(QStringLiteral("Script à compléter (pour les élèves) : les calculs des vecteurs "
+                                                  "sont laissés en blanc, marqués « À compléter »"),
+                                   &choix);
+    complet->setObjectName(QStringLiteral("complet"));
+    eleve->setObjectName(QStringLiteral("eleve"));
+    complet->setChecked(true);
+    colonne->addWidget(complet);
+    colonne->addWidget(eleve);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &choix);
+    boutons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Enregistrer…"));
+    boutons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    connect(boutons, &QDialogButtonBox::accepted, &choix, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, &choix, &QDialog::reject);
+    colonne->addWidget(boutons);
+    if (choix.exec() != QDialog::Accepted)
+        return;
+    const auto variante = eleve->isChecked() ? analyse::VarianteScript::Eleve : analyse::VarianteScript::Complete;
+    QString chemin = plateforme().fichierAEnregistrer(
+        this, QStringLiteral("Exporter pour Python"),
+        QDir::current().filePath(eleve->isChecked() ? QStringLiteral("vol_eleve.py") : QStringLiteral("vol.py")),
+        QStringLiteral("Scripts Python (*.py)"));
+    if (chemin.isEmpty())
+        return;
+    if (QFileInfo(chemin).suffix().isEmpty())
+        chemin += QStringLiteral(".py");
+    enregistrePython(chemin, variante);
+}
+
+bool mesures::enregistrePython(const QString& chemin, analyse::VarianteScript variante)
+{
+    analyse::Conditions c = entrees_.conditions;
+    return enregistre(chemin, analyse::scriptPython(tableau_, c, entrees_.montage, variante),
+                      QStringLiteral("Script Python enregistré dans "));
 }
 
 void mesures::imprimer_Click()

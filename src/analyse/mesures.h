@@ -4,6 +4,7 @@
 // landing, the balloon's impacts), the flight's summary, and the buttons to copy, export,
 // print and close. Shown modally.
 
+#include "analyse/scriptpython.h"
 #include "analyse/tableauvol.h"
 
 #include <QDialog>
@@ -37,16 +38,26 @@ public:
     QLabel* etat = nullptr;        // the last export or copy
     QPushButton* copier = nullptr;
     QPushButton* exporter = nullptr;
+    QPushButton* exporterPython = nullptr;
     QPushButton* imprimer = nullptr;
     QPushButton* fermer = nullptr;
 
 public Q_SLOTS:
     void copier_Click();
     void exporter_Click();
+    void exporterPython_Click();
+
+public:
+    // The table written to `chemin`: OpenDocument for ".ods", CSV otherwise. On failure the
+    // window's message is shown and false returned.
+    bool enregistreTableau(const QString& chemin);
+    bool enregistrePython(const QString& chemin, analyse::VarianteScript variante);
     void imprimer_Click();
     void fermer_Click();
 
 private:
+    bool enregistre(const QString& chemin, const QByteArray& octets, const QString& quoi);
+
     EntreesMesures entrees_;
     analyse::TableauVol tableau_;
     analyse::Resume resume_;

@@ -12,6 +12,7 @@ namespace {
 const QString nomImage = QStringLiteral("image");
 const QString nomGraphes = QStringLiteral("graphes");
 const QString nomMesures = QStringLiteral("mesures");
+const QString nomPython = QStringLiteral("python");
 const QString nomChrono = QStringLiteral("chrono");
 const QString nomRepere = QStringLiteral("repere");
 const QString nomGrille = QStringLiteral("grille");
@@ -54,6 +55,8 @@ Arguments analyseArguments(const QStringList& arguments)
     const QCommandLineOption image(nomImage, QString(), QStringLiteral("IMAGE"));
     const QCommandLineOption graphes(nomGraphes, QString(), QStringLiteral("GRAPHES"));
     const QCommandLineOption mesures(nomMesures, QString(), QStringLiteral("MESURES"));
+    const QCommandLineOption python(nomPython, QString(), QStringLiteral("PYTHON"));
+    const QCommandLineOption pythonEleve(QStringLiteral("python-eleve"), QString());
     const QCommandLineOption chrono(nomChrono, QString(), QStringLiteral("MS"));
     const QCommandLineOption repere(nomRepere, QString());
     const QCommandLineOption grille(nomGrille, QString());
@@ -64,7 +67,7 @@ Arguments analyseArguments(const QStringList& arguments)
     const QCommandLineOption taille(QStringLiteral("taille"), QString(), QStringLiteral("N"));
     const QCommandLineOption echelle(nomEchelle, QString(), QStringLiteral("PX_PAR_M"));
     p.addOptions({aide, version, image, graphes, mesures, chrono, repere, grille, vecteurs, deltaV, trajectoire, sommet,
-                  taille, echelle});
+                  taille, echelle, python, pythonEleve});
 
     if (!p.parse(arguments))
         return erreur(messageAnalyse(p));
@@ -81,7 +84,7 @@ Arguments analyseArguments(const QStringList& arguments)
 
     Arguments a;
     for (const auto& [option, nom] : {std::pair{&image, nomImage}, {&graphes, nomGraphes}, {&mesures, nomMesures},
-                                      {&chrono, nomChrono}, {&taille, QStringLiteral("taille")}, {&echelle, nomEchelle}})
+                                      {&python, nomPython}, {&chrono, nomChrono}, {&taille, QStringLiteral("taille")}, {&echelle, nomEchelle}})
         if (p.values(*option).size() > 1)
             return erreur(QStringLiteral("l'option --%1 n'est permise qu'une fois").arg(nom));
 
@@ -94,13 +97,15 @@ Arguments analyseArguments(const QStringList& arguments)
     a.image = p.value(image);
     a.graphes = p.value(graphes);
     a.mesures = p.value(mesures);
+    a.python = p.value(python);
+    a.pythonEleve = p.isSet(pythonEleve);
     a.repere = p.isSet(repere);
     a.grille = p.isSet(grille);
     a.vecteurs = p.isSet(vecteurs);
     a.deltaV = p.isSet(deltaV);
     a.trajectoire = p.isSet(trajectoire);
     a.sommet = p.isSet(sommet);
-    for (const auto& [valeur, nom] : {std::pair{a.image, nomImage}, {a.graphes, nomGraphes}, {a.mesures, nomMesures}})
+    for (const auto& [valeur, nom] : {std::pair{a.image, nomImage}, {a.graphes, nomGraphes}, {a.mesures, nomMesures}, {a.python, nomPython}})
         if (p.isSet(nom) && valeur.trimmed().isEmpty())
             return erreur(QStringLiteral("l'option --%1 attend un nom de fichier").arg(nom));
 
@@ -119,7 +124,8 @@ Arguments analyseArguments(const QStringList& arguments)
     }
     // A name in bytes that are not UTF-8 reaches the program altered: writing it would make
     // a file of another name.
-    for (const auto& [valeur, nom] : {std::pair{a.image, nomImage}, {a.graphes, nomGraphes}, {a.mesures, nomMesures}})
+    for (const auto& [valeur, nom] :
+         {std::pair{a.image, nomImage}, {a.graphes, nomGraphes}, {a.mesures, nomMesures}, {a.python, nomPython}})
         if (valeur.contains(QChar::ReplacementCharacter))
             return erreur(QStringLiteral("--%1 : le nom « %2 » n'est pas écrit en UTF-8 ; choisissez un autre nom")
                               .arg(nom, valeur));
@@ -128,6 +134,8 @@ Arguments analyseArguments(const QStringList& arguments)
         return erreur(QStringLiteral("--chrono, --repere et --grille s'emploient avec --image"));
     if ((a.vecteurs || a.deltaV || a.trajectoire || a.sommet || p.isSet(taille)) && a.image.isEmpty())
         return erreur(QStringLiteral("--vecteurs, --deltav, --trajectoire, --sommet et --taille s'emploient avec --image"));
+    if (a.pythonEleve && a.python.isEmpty())
+        return erreur(QStringLiteral("--python-eleve s'emploie avec --python"));
     if (p.isSet(echelle)) {
         const QString v = p.value(echelle).trimmed();
         const std::optional<sim::Echelle> e = sim::Echelle::depuisTexte(v);
@@ -147,11 +155,14 @@ Arguments analyseArguments(const QStringList& arguments)
         !QStringList{"png", "jpg", "jpeg", "pdf", "svg"}.contains(extension(a.image)))
         return erreur(QStringLiteral("--image : extension « %1 » inconnue (png, jpg, jpeg, pdf ou svg)")
                           .arg(extension(a.image)));
-    // The table is text: a name without extension gets ".csv", as in the window.
-    if (!a.mesures.isEmpty() && !QStringList{"csv", "txt", ""}.contains(extension(a.mesures)))
-        return erreur(QStringLiteral("--mesures : extension « %1 » inconnue (csv ou txt)").arg(extension(a.mesures)));
+    // The table is text or a spreadsheet: a name without extension gets ".csv", as in the window.
+    if (!a.mesures.isEmpty() && !QStringList{"csv", "txt", "ods", ""}.contains(extension(a.mesures)))
+        return erreur(
+            QStringLiteral("--mesures : extension « %1 » inconnue (csv, txt ou ods)").arg(extension(a.mesures)));
     if (!a.graphes.isEmpty() && !QStringList{"png", "pdf"}.contains(extension(a.graphes)))
         return erreur(QStringLiteral("--graphes : extension « %1 » inconnue (pdf ou png)").arg(extension(a.graphes)));
+    if (!a.python.isEmpty() && extension(a.python) != QStringLiteral("py"))
+        return erreur(QStringLiteral("--python : extension « %1 » inconnue (py)").arg(extension(a.python)));
 
     if (a.exporte()) {
         if (!a.fichier.isEmpty() && extension(a.fichier) != QStringLiteral("p03"))
@@ -169,6 +180,7 @@ QString texteAide(const QString& nomProgramme)
                "             [--trajectoire] [--sommet] [--taille N] [--echelle PX_PAR_M] [FICHIER.P03]\n"
                "       %1 --graphes GRAPHES [FICHIER.P03]\n"
                "       %1 --mesures MESURES.csv [FICHIER.P03]\n"
+               "       %1 --python SCRIPT.py [--python-eleve] [FICHIER.P03]\n"
                "\n"
                "Simulateur du mouvement d'un projectile sur la Terre, la Lune ou Mars.\n"
                "Sans option, ouvre la fenêtre ; FICHIER est une configuration (.P03), chargée\n"
@@ -193,7 +205,12 @@ QString texteAide(const QString& nomProgramme)
                "  --graphes GRAPHES  écrit la page des cinq graphes x(t), y(t), y(x), vitesses et\n"
                "                     énergies, en vectoriel (.pdf, texte sélectionnable, ou .png à 150 dpi)\n"
                "  --mesures FICHIER  écrit le tableau du vol complet en CSV (résumé en tête, « ; »,\n"
-               "                     virgule décimale), le même que celui de la fenêtre\n"
+               "                     virgule décimale), le même que celui de la fenêtre ; en classeur\n"
+               "                     OpenDocument si FICHIER finit par .ods (nombres typés)\n"
+               "  --python SCRIPT    écrit un script Python (matplotlib) avec les positions du tableau,\n"
+               "                     qui trace les vecteurs vitesse et les vecteurs Δv\n"
+               "  --python-eleve     le script à compléter : les calculs des vecteurs sont laissés\n"
+               "                     en blanc, marqués « À compléter »\n"
                "\n"
                "  -h, --help         affiche cette aide et quitte\n"
                "  -v, --version      affiche la version et quitte\n"

@@ -13,7 +13,9 @@ struct Arguments {
     QString fichier;        // .P03 or .E03 to open (optional)
     QString image;          // --image
     QString graphes;        // --graphes
-    QString mesures;        // --mesures
+    QString mesures;        // --mesures: .csv, or .ods for a spreadsheet
+    QString python;         // --python
+    bool pythonEleve = false;  // --python-eleve: the pupil's script, computations left blank
     int chronoMs = -1;      // --chrono; -1: the set-up's own interval
     bool repere = false;    // --repere
     bool grille = false;    // --grille
@@ -27,7 +29,7 @@ struct Arguments {
 
     QString erreur;         // Mode::Erreur: the message for the standard error stream
 
-    bool exporte() const { return !image.isEmpty() || !graphes.isEmpty() || !mesures.isEmpty(); }
+    bool exporte() const { return !image.isEmpty() || !graphes.isEmpty() || !mesures.isEmpty() || !python.isEmpty(); }
 };
 
 // Reads the arguments (the program's name first, as in argv).

@@ -55,7 +55,8 @@ bool memeFichier(const QString& a, const QString& b)
 QString sortieRefusee(const Arguments& a, const QString& entree)
 {
     const QList<std::pair<QString, QString>> sorties{
-        {QStringLiteral("--image"), a.image}, {QStringLiteral("--graphes"), a.graphes}, {QStringLiteral("--mesures"), a.mesures}};
+        {QStringLiteral("--image"), a.image}, {QStringLiteral("--graphes"), a.graphes}, {QStringLiteral("--mesures"), a.mesures},
+        {QStringLiteral("--python"), a.python}};
     for (qsizetype i = 0; i < sorties.size(); ++i) {
         const auto& [option, chemin] = sorties[i];
         if (chemin.isEmpty())
@@ -141,6 +142,15 @@ int exporteMesures(feuilleP& f, PlateformeConsole& console, const Arguments& a)
     return console.messages.size() > avant ? CodeSortie::Fichier : CodeSortie::Succes;
 }
 
+int exportePython(feuilleP& f, PlateformeConsole& console, const Arguments& a)
+{
+    const qsizetype avant = console.messages.size();
+    mesures fenetre(f.entreesMesures());
+    const bool ecrit = fenetre.enregistrePython(
+        a.python, a.pythonEleve ? analyse::VarianteScript::Eleve : analyse::VarianteScript::Complete);
+    return !ecrit || console.messages.size() > avant ? CodeSortie::Fichier : CodeSortie::Succes;
+}
+
 }  // namespace
 
 void voleAvecChronophotographie(feuilleP& f, bool repere, bool grille)
@@ -195,6 +205,8 @@ int exporte(const Arguments& a)
     int code = CodeSortie::Succes;
     if (!a.mesures.isEmpty())
         code = exporteMesures(f, console, a);
+    if (!a.python.isEmpty())
+        code = std::max(code, exportePython(f, console, a));
     if (!a.graphes.isEmpty())
         code = std::max(code, exporteGraphes(f, console, a));
     if (!a.image.isEmpty())

@@ -59,7 +59,7 @@ private Q_SLOTS:
         QTest::newRow("repère sans image") << QStringList{"--repere"} << "--chrono, --repere et --grille s'emploient avec --image";
         QTest::newRow("chrono non entier") << QStringList{"--image", "a.png", "--chrono", "1,5"}
                                            << "--chrono attend un nombre entier de millisecondes (reçu : « 1,5 »)";
-        QTest::newRow("tableau en .P03") << QStringList{"--mesures", "x.P03"} << "--mesures : extension « p03 » inconnue (csv ou txt)";
+        QTest::newRow("tableau en .P03") << QStringList{"--mesures", "x.P03"} << "--mesures : extension « p03 » inconnue (csv, txt ou ods)";
         QTest::newRow("nom hors UTF-8") << QStringList{"--mesures", QFile::decodeName("r\xe9sultat.csv")}
                                         << "--mesures : le nom « r\uFFFDsultat.csv » n'est pas écrit en UTF-8 ; choisissez un autre nom";
         QTest::newRow("chrono nul") << QStringList{"--image", "a.png", "--chrono", "0"}

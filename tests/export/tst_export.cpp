@@ -97,6 +97,11 @@ private Q_SLOTS:
                                       << "Ce fichier ne correspond pas à cette application";
         QTest::newRow("tableau sans dossier") << QStringList{"--mesures", chemin("nulle/part/m.csv")} << 1 << ""
                                               << "n'a pas pu être enregistré";
+        QTest::newRow("classeur sans dossier") << QStringList{"--mesures", chemin("nulle/part/m.ods")} << 1 << ""
+                                               << "n'a pas pu être enregistré";
+        QTest::newRow("script sans dossier") << QStringList{"--python", chemin("etranger.P03/v.py")} << 1 << ""
+                                             << "n'a pas pu être enregistré";
+        QTest::newRow("script élève seul") << QStringList{"--python-eleve"} << 2 << "" << "s'emploie avec --python";
         // A file stands where the folder should be: no one can write there, not even root.
         QTest::newRow("dossier impossible") << QStringList{"--image", chemin("etranger.P03/s.png")} << 1 << ""
                                             << "impossible d'écrire";
@@ -147,6 +152,9 @@ private Q_SLOTS:
         QTest::newRow("graphes pdf") << QStringList{"--graphes", chemin("g.pdf")} << "g.pdf" << QByteArray("%PDF");
         QTest::newRow("graphes png") << QStringList{"--graphes", chemin("g.png")} << "g.png" << QByteArray("\x89PNG");
         QTest::newRow("tableau csv") << QStringList{"--mesures", chemin("m.csv")} << "m.csv" << QByteArray("\xEF\xBB\xBF\"Lieu : ");
+        QTest::newRow("tableau ods") << QStringList{"--mesures", chemin("m.ODS")} << "m.ODS"
+                                     << QByteArray("PK\x03\x04");
+        QTest::newRow("script") << QStringList{"--python", chemin("v.py")} << "v.py" << QByteArray("#!/usr/bin/env python3");
     }
     void formats()
     {

@@ -125,6 +125,11 @@ private Q_SLOTS:
         QTest::newRow("tableau sur un lien vers sa configuration")
             << "lien.csv" << "lien entree" << QStringList{"--mesures", "@", entree} << 0 << 2
             << "c'est le fichier de configuration lu";
+        QTest::newRow("script sur un lien vers sa configuration")
+            << "lien.py" << "lien entree" << QStringList{"--python", "@", entree} << 0 << 2
+            << "c'est le fichier de configuration lu";
+        QTest::newRow("tableur dans un tube") << "tube.ods" << "tube" << QStringList{"--mesures", "@"} << 0 << 1
+                                               << "pas un fichier ordinaire";
         QTest::newRow("tableau dans un tube") << "tube.csv" << "tube" << QStringList{"--mesures", "@"} << 0 << 1
                                               << "pas un fichier ordinaire";
         QTest::newRow("image sur un périphérique") << "noeud.png" << "peripherique" << QStringList{"--image", "@"} << 0
