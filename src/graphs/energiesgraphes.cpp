@@ -2,6 +2,7 @@
 #include "graphs/energiesgraphes.h"
 
 #include "core/nombres.h"
+#include "graphs/controlesgraphes.h"
 #include "graphs/pageimprimee.h"
 #include "platform/impression_fichier.h"
 #include "platform/plateforme.h"
@@ -17,26 +18,6 @@
 namespace {
 
 const QString titreFenetre = QStringLiteral("Graphes des vitesses et des énergies");
-
-QPushButton* bouton(const char* nom, const QString& texte, QWidget* parent)
-{
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* etiquette(const char* nom, const QString& texte, const QString& famille, int taille, QWidget* parent)
-{
-    auto* l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromLatin1(nom));
-    QFont police(famille);
-    police.setPointSize(taille);
-    police.setBold(true);
-    l->setFont(police);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
 
 }  // namespace
 
@@ -85,9 +66,9 @@ grapheEnergies::grapheEnergies(const EntreesEnergies& entrees, QWidget* parent)
 {
     setObjectName(QStringLiteral("grapheEnergies"));
     setWindowTitle(titreFenetre + QStringLiteral(" : ") + entrees.titre);
-    titre = etiquette("titre", titreFenetre, QStringLiteral("Times New Roman"), 18, this);
-    titreVitesses = etiquette("titreVitesses", QStringLiteral("vx (t), vy (t), v (t)"), QStringLiteral("Arial"), 12, this);
-    titreEnergies = etiquette("titreEnergies", QStringLiteral("Ec (t), Epp (t), Em (t)"), QStringLiteral("Arial"), 12, this);
+    titre = titreGraphes("titre", titreFenetre, QStringLiteral("Times New Roman"), 18, this);
+    titreVitesses = titreGraphes("titreVitesses", QStringLiteral("vx (t), vy (t), v (t)"), QStringLiteral("Arial"), 12, this);
+    titreEnergies = titreGraphes("titreEnergies", QStringLiteral("Ec (t), Epp (t), Em (t)"), QStringLiteral("Arial"), 12, this);
     vitesses = new VueGraphe(QStringLiteral("vitesses"), this);
     energies = new VueGraphe(QStringLiteral("energies"), this);
     note = new QLabel(this);
@@ -97,12 +78,12 @@ grapheEnergies::grapheEnergies(const EntreesEnergies& entrees, QWidget* parent)
 
     const QString copier = QStringLiteral("Copier le graphe");
     const QString imprimer = QStringLiteral("Imprimer le graphe");
-    copierVitesses = bouton("copierVitesses", copier, this);
-    copierEnergies = bouton("copierEnergies", copier, this);
-    imprimerVitesses = bouton("imprimerVitesses", imprimer, this);
-    imprimerEnergies = bouton("imprimerEnergies", imprimer, this);
-    imprimerPage = bouton("imprimerPage", QStringLiteral("Imprimer la page des cinq graphes"), this);
-    fermer = bouton("fermer", QStringLiteral("Fermer"), this);
+    copierVitesses = boutonGraphes("copierVitesses", copier, this);
+    copierEnergies = boutonGraphes("copierEnergies", copier, this);
+    imprimerVitesses = boutonGraphes("imprimerVitesses", imprimer, this);
+    imprimerEnergies = boutonGraphes("imprimerEnergies", imprimer, this);
+    imprimerPage = boutonGraphes("imprimerPage", QStringLiteral("Imprimer la page des cinq graphes"), this);
+    fermer = boutonGraphes("fermer", QStringLiteral("Fermer"), this);
     copierVitesses->setAccessibleName(QStringLiteral("Copier le graphe des vitesses"));
     copierEnergies->setAccessibleName(QStringLiteral("Copier le graphe des énergies"));
     imprimerVitesses->setAccessibleName(QStringLiteral("Imprimer le graphe des vitesses"));

@@ -2,6 +2,7 @@
 #include "graphs/graphes.h"
 
 #include "core/nombres.h"
+#include "graphs/controlesgraphes.h"
 #include "graphs/pagegraphes.h"
 #include "platform/impression_fichier.h"
 #include "platform/plateforme.h"
@@ -31,26 +32,6 @@ constexpr int margeLaterale = 12;
 constexpr int ecartColonnes = 12;
 constexpr int hauteurAutour = 230;
 
-QPushButton* bouton(const QString& nom, const QString& texte, QWidget* parent)
-{
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* titre(const QString& nom, const QString& texte, const QString& famille, int taille, QWidget* parent)
-{
-    auto* l = new QLabel(texte, parent);
-    l->setObjectName(nom);
-    QFont police(famille);
-    police.setPointSize(taille);
-    police.setBold(true);
-    l->setFont(police);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
 }  // namespace
 
 graphes::graphes(const EntreesGraphes& entrees, QWidget* parent)
@@ -66,7 +47,7 @@ void graphes::ajouteEnergies(const std::function<void(QWidget*)>& energies)
     if (!energies_ || vitessesEnergies)
         return;
     // Outside the layout, so the described controls keep their places.
-    vitessesEnergies = bouton(QStringLiteral("vitessesEnergies"), QStringLiteral("Vitesses et énergies…"), this);
+    vitessesEnergies = boutonGraphes(QStringLiteral("vitessesEnergies"), QStringLiteral("Vitesses et énergies…"), this);
     vitessesEnergies->setToolTip(QStringLiteral("Graphes des vitesses et des énergies du même lancer"));
     vitessesEnergies->adjustSize();
     vitessesEnergies->move(width() - vitessesEnergies->width() - margeLaterale, height() - vitessesEnergies->height() - 12);
@@ -97,10 +78,10 @@ void graphes::construitControles(const QRect& rectangle)
     const int cote = std::max(int(largeurUnites), std::min(parLargeur, parHauteur));
     const QSize tailleBoite(cote, int(std::lround(cote * hauteurUnites / largeurUnites)));
 
-    Label4 = titre(QStringLiteral("Label4"), QStringLiteral("Graphes"), QStringLiteral("Times New Roman"), 20, this);
-    Label1 = titre(QStringLiteral("Label1"), QStringLiteral("x (t)"), QStringLiteral("Arial"), 12, this);
-    Label2 = titre(QStringLiteral("Label2"), QStringLiteral("y (t)"), QStringLiteral("Arial"), 12, this);
-    Label3 = titre(QStringLiteral("Label3"), QStringLiteral("y (x)"), QStringLiteral("Arial"), 12, this);
+    Label4 = titreGraphes(QStringLiteral("Label4"), QStringLiteral("Graphes"), QStringLiteral("Times New Roman"), 20, this);
+    Label1 = titreGraphes(QStringLiteral("Label1"), QStringLiteral("x (t)"), QStringLiteral("Arial"), 12, this);
+    Label2 = titreGraphes(QStringLiteral("Label2"), QStringLiteral("y (t)"), QStringLiteral("Arial"), 12, this);
+    Label3 = titreGraphes(QStringLiteral("Label3"), QStringLiteral("y (x)"), QStringLiteral("Arial"), 12, this);
 
     Picture1 = new PictureBox(QStringLiteral("Picture1"), this);
     Picture2 = new PictureBox(QStringLiteral("Picture2"), this);
@@ -113,14 +94,14 @@ void graphes::construitControles(const QRect& rectangle)
 
     const QString copier = QStringLiteral("Copier le graphe");
     const QString imprimer = QStringLiteral("Imprimer le graphe");
-    Command1 = bouton(QStringLiteral("Command1"), copier, this);
-    Command2 = bouton(QStringLiteral("Command2"), copier, this);
-    Command3 = bouton(QStringLiteral("Command3"), copier, this);
-    Command5 = bouton(QStringLiteral("Command5"), imprimer, this);
-    Command6 = bouton(QStringLiteral("Command6"), imprimer, this);
-    Command7 = bouton(QStringLiteral("Command7"), imprimer, this);
-    Command8 = bouton(QStringLiteral("Command8"), QStringLiteral("Imprimer les trois graphes"), this);
-    Command9 = bouton(QStringLiteral("Command9"), QStringLiteral("Fermer graphes"), this);
+    Command1 = boutonGraphes(QStringLiteral("Command1"), copier, this);
+    Command2 = boutonGraphes(QStringLiteral("Command2"), copier, this);
+    Command3 = boutonGraphes(QStringLiteral("Command3"), copier, this);
+    Command5 = boutonGraphes(QStringLiteral("Command5"), imprimer, this);
+    Command6 = boutonGraphes(QStringLiteral("Command6"), imprimer, this);
+    Command7 = boutonGraphes(QStringLiteral("Command7"), imprimer, this);
+    Command8 = boutonGraphes(QStringLiteral("Command8"), QStringLiteral("Imprimer les trois graphes"), this);
+    Command9 = boutonGraphes(QStringLiteral("Command9"), QStringLiteral("Fermer graphes"), this);
 
     // Three buttons share each caption: a screen reader names the graph they act on.
     const char* courbes[] = {"x(t)", "y(t)", "y(x)"};
