@@ -23,6 +23,8 @@ packages=(
   fonts-liberation fonts-dejavu-core
   # the spreadsheet export (libzip); the exported Python scripts are run by the tests
   libzip-dev python3-matplotlib
+  # LibreOffice opens what Baltor writes (statements, spreadsheets) in the tests
+  libreoffice-calc-nogui libreoffice-writer-nogui
   # checks of the desktop entry, the file types, the manual page and the Debian package
   desktop-file-utils appstream libxml2-utils groff-base dpkg-dev file
 )

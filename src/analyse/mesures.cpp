@@ -10,6 +10,7 @@
 #include <QAbstractTableModel>
 #include <QDialogButtonBox>
 #include <QRadioButton>
+#include <QStyle>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -209,20 +210,31 @@ void mesures::exporterPython_Click()
     QDialog choix(this);
     choix.setWindowTitle(QStringLiteral("Exporter pour Python"));
     auto* colonne = new QVBoxLayout(&choix);
-    auto* question = new QLabel(QStringLiteral("Le script trace les positions, les vecteurs vitesse calculés à partir "
-                                               "des positions et les vecteurs Δv comparés à g·2τ."),
+    auto* question = new QLabel(QStringLiteral("Le script trace les positions, les vecteurs vitesse calculés à "
+                                               "partir des positions, puis les vecteurs Δv comparés à g·2τ."),
                                 &choix);
     question->setWordWrap(true);
     colonne->addWidget(question);
-    auto* complet = new QRadioButton(QStringLiteral("Script complet (pour le professeur)"), &choix);
-    auto* eleve = new QRadioButton(QStringLiteral("Script à compléter (pour les élèves) : les calculs des vecteurs "
-                                                  "sont laissés en blanc, marqués « À compléter »"),
-                                   &choix);
+    colonne->addSpacing(6);
+    auto* complet = new QRadioButton(QStringLiteral("Script &complet, pour le professeur"), &choix);
+    auto* eleve = new QRadioButton(QStringLiteral("Script à compléter, pour les é&lèves"), &choix);
+    // The pupil's variant is explained under its button, indented like the button's text.
+    auto* detail = new QLabel(QStringLiteral("Les calculs des vecteurs sont laissés en blanc, marqués "
+                                             "« À compléter » ; le script trace déjà les positions."),
+                              &choix);
+    detail->setWordWrap(true);
+    detail->setContentsMargins(eleve->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + 6, 0, 0, 0);
     complet->setObjectName(QStringLiteral("complet"));
     eleve->setObjectName(QStringLiteral("eleve"));
     complet->setChecked(true);
     colonne->addWidget(complet);
-    colonne->addWidget(eleve);
+    auto* groupeEleve = new QVBoxLayout;
+    groupeEleve->setSpacing(0);
+    groupeEleve->addWidget(eleve);
+    groupeEleve->addWidget(detail);
+    colonne->addLayout(groupeEleve);
+    colonne->addSpacing(6);
+    choix.setMinimumWidth(440);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &choix);
     boutons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Enregistrer…"));
     boutons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));

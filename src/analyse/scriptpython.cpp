@@ -185,7 +185,12 @@ QByteArray scriptPython(const TableauVol& tableau, const Conditions& c, const Mo
     if (impacts)
         s += QStringLiteral("# Attention : le ballon rebondit ; autour d'un impact, les vecteurs calculés à partir\n"
                             "# de deux positions encadrant l'impact ne représentent pas sa vitesse.\n");
-    s += QStringLiteral("\nimport math\nimport os\nimport sys\n\nimport matplotlib.pyplot as plt\n\n");
+    s += QStringLiteral("\nimport math\nimport os\nimport sys\n\n"
+                        "try:\n"
+                        "    import matplotlib.pyplot as plt\n"
+                        "except ImportError:\n"
+                        "    sys.exit(\"Ce script trace ses figures avec matplotlib, absent de ce Python : \"\n"
+                        "             \"sous Debian, installer le paquet python3-matplotlib.\")\n\n");
     s += QStringLiteral("# Montage\n");
     s += QStringLiteral("LIEU = %1\n").arg(chaine(m.lieu));
     s += QStringLiteral("PROJECTILE = %1\n").arg(chaine(m.projectile));
@@ -197,8 +202,11 @@ QByteArray scriptPython(const TableauVol& tableau, const Conditions& c, const Mo
     s += QStringLiteral("G = %1  # N/kg, intensité de la pesanteur\n").arg(nombre(c.g, 4));
     s += QStringLiteral("TAU = %1  # s, intervalle entre deux photographies\n\n")
              .arg(nombre(intervalleBorne(c.intervalleMs) / 1000.0));
-    s += QStringLiteral("# Dates (s) et positions (m) des points M_0, M_1… aux photographies\n");
-    s += QStringLiteral("t = %1\n").arg(liste(t, 6));
+    // Dates to the millisecond, as the table shows them: the scene's clock adds up in single
+    // precision, and 3.150001 would puzzle a pupil for no gain.
+    s += QStringLiteral("# Dates (s, au millième comme dans le tableau) et positions (m) des points M_0, M_1… "
+                        "aux photographies\n");
+    s += QStringLiteral("t = %1\n").arg(liste(t, 3));
     s += QStringLiteral("x = %1\n").arg(liste(x, 6));
     s += QStringLiteral("y = %1\n\n\n").arg(liste(y, 6));
     s += QStringLiteral("def vitesses(t, x, y):\n"

@@ -98,8 +98,14 @@ void TestLibreOffice::memeTexte()
     QStringList lignes;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         QString ligne = b.text();
-        if (QTextList* l = b.textList())
-            ligne.prepend(l->format().style() > QTextListFormat::ListDecimal ? u"• "_s : l->itemText(b) + u' ');
+        if (QTextList* l = b.textList()) {
+            // Bullets keep their shape in LibreOffice's text: disc, circle, square.
+            const auto style = l->format().style();
+            const QString puce = style == QTextListFormat::ListCircle   ? u"\u25E6 "_s
+                                 : style == QTextListFormat::ListSquare ? u"\u25AA "_s
+                                                                        : u"\u2022 "_s;
+            ligne.prepend(style > QTextListFormat::ListDecimal ? puce : l->itemText(b) + u' ');
+        }
         lignes << ligne;
     }
     QString notre = lignes.join(u'\n');
