@@ -85,11 +85,8 @@ EtatVol ArcIntegre::etape(const EtatVol& e, double h) const
 
 const EtatVol& ArcIntegre::noeud(int n) const
 {
-    if (std::size_t(n) >= noeuds_.size()) {
-        noeuds_.reserve(std::max(std::size_t(n) + 1, noeuds_.size() * 2));
-        while (noeuds_.size() <= std::size_t(n))
-            noeuds_.push_back(etape(noeuds_.back(), pas));
-    }
+    while (noeuds_.size() <= std::size_t(n))
+        noeuds_.push_back(etape(noeuds_.back(), pas));
     return noeuds_[std::size_t(n)];
 }
 
