@@ -67,9 +67,9 @@ void feuilleP::majFrottements()
     frottementsAir->setText(lune ? texteOption + QStringLiteral(" (sans effet sur la Lune)") : texteOption);
     const QString aide =
         lune ? QStringLiteral("Sur la Lune, il n'y a pas d'air : les frottements n'ont aucun effet sur le mouvement.")
-             : QStringLiteral("Force de frottement ½·ρ·Cd·S·v², opposée à la vitesse (") +
+             : QStringLiteral("Force de frottement ½·ρ·Cd·S·v², opposée à la vitesse.\r\n") +
                    donnees(lieu, Combo1->currentText(), Combo2->currentIndex(), Combo2->currentText()) +
-                   QStringLiteral(").");
+                   QStringLiteral(".");
     frottementsAir->setStatusTip(aide);
     frottementsAir->setToolTip(aide);
 }
@@ -97,7 +97,7 @@ void feuilleP::changeFrottements(bool actifs)
     else if (surLaLune(lieu))
         info->setText(QStringLiteral("Frottements de l'air activés, sans effet sur la Lune : il n'y a pas d'air."));
     else
-        info->setText(QStringLiteral("Frottements de l'air activés (") +
+        info->setText(QStringLiteral("Frottements de l'air activés.\r\n") +
                       donnees(lieu, Combo1->currentText(), Combo2->currentIndex(), Combo2->currentText()) +
-                      QStringLiteral(")."));
+                      QStringLiteral("."));
 }
