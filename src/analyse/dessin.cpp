@@ -288,8 +288,9 @@ QPolygonF trajectoire(const Conditions& c, int points)
     const Resume r = resume(c);
     QPolygonF p;
     const int n = std::max(1, points);
-    if (c.rebondit && r.vol) {
-        // Every arc of the balloon, as the scene flies them.
+    if ((c.rebondit || c.trainee > 0) && r.vol) {
+        // Every arc of the balloon, as the scene flies them (the free flight alone, with
+        // air resistance, for the other projectiles).
         const sim::Vol vol(conditionsVol(c));
         for (int k = 0; k < vol.arcs().size(); ++k) {
             const sim::Arc& a = vol.arcs()[k];

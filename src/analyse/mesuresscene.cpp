@@ -19,7 +19,8 @@ namespace {
 
 QString cleConditions(const analyse::Conditions& c)
 {
-    return QString::asprintf("%a %a %a %a %a", double(c.x0), double(c.y0), double(c.vx), double(c.vy), double(c.g));
+    return QString::asprintf("%a %a %a %a %a %a", double(c.x0), double(c.y0), double(c.vx), double(c.vy), double(c.g),
+                             c.trainee);
 }
 
 // Photographs drawn while the projectile flies: not the one where it lies on the ground

@@ -4,11 +4,13 @@
 #include "core/nombres.h"
 #include "sim/animation.h"
 #include "sim/mouvement.h"
+#include "sim/vol.h"
 
 #include <QStringList>
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace analyse {
 
@@ -16,10 +18,44 @@ namespace {
 
 constexpr int lignesMax = 100000;  // far above the longest flight the fields allow at 10 ms
 
-Ligne ligneA(const Conditions& c, int n, double t)
+// The free flight to its landing, integrated with air resistance.
+sim::Vol volFreine(const Conditions& c)
 {
-    const sim::EtatVol e = sim::etatLibre(c.x0, c.y0, c.vx, c.vy, c.g, t);
+    sim::ConditionsVol v;
+    v.x0 = c.x0;
+    v.y0 = c.y0;
+    v.vx = c.vx;
+    v.vy = c.vy;
+    v.g = c.g;
+    v.trainee = c.trainee;
+    return sim::Vol(v);
+}
+
+Ligne ligneA(const Conditions& c, int n, double t, const sim::Vol* freine)
+{
+    const sim::EtatVol e = freine ? freine->etat(t) : sim::etatLibre(c.x0, c.y0, c.vx, c.vy, c.g, t);
     return {n, t, e.x, e.y, e.vx, e.vy, std::hypot(e.vx, e.vy)};
+}
+
+Resume resumeFreine(const Conditions& c)
+{
+    Resume r;
+    r.echelle = c.echelle;
+    const sim::Vol vol = volFreine(c);
+    r.vol = vol.dateChute().has_value();
+    if (!r.vol)
+        return r;
+    r.duree = *vol.dateChute();
+    r.dateSommet = vol.dateSommet().value_or(0.0);
+    const sim::EtatVol sommet = vol.etat(r.dateSommet);
+    r.hauteurMax = sommet.y;
+    r.xSommet = sommet.x;
+    const sim::EtatVol chute = vol.etat(r.duree);
+    r.xChute = chute.x;
+    r.portee = std::fabs(r.xChute - double(c.x0));
+    r.vitesseImpact = std::hypot(chute.vx, chute.vy);
+    r.angleImpact = std::atan2(chute.vy, chute.vx) * 180.0 / std::numbers::pi;
+    return r;
 }
 
 QString degres(double a)
@@ -38,6 +74,8 @@ double intervalleBorne(double intervalleMs)
 
 Resume resume(const Conditions& c)
 {
+    if (c.trainee > 0)
+        return resumeFreine(c);
     Resume r;
     r.echelle = c.echelle;
     const double g = c.g;
@@ -70,16 +108,20 @@ Resume resume(const Conditions& c)
 QVector<Ligne> lignes(const Conditions& c)
 {
     const Resume r = resume(c);
+    std::optional<sim::Vol> freine;
+    if (c.trainee > 0)
+        freine.emplace(volFreine(c));
+    const sim::Vol* vol = freine ? &*freine : nullptr;
     const double intervalle = intervalleBorne(c.intervalleMs);
     QVector<Ligne> resultat;
     resultat.reserve(int(std::min<double>(lignesMax, r.duree * 1000.0 / intervalle + 2)));
     float date = 0.0f;
     for (int n = 0; n < lignesMax && double(date) <= r.duree; ++n) {
-        resultat.append(ligneA(c, n, date));
+        resultat.append(ligneA(c, n, date, vol));
         date = sim::photoSuivante(date, intervalle);
     }
     if (resultat.isEmpty())
-        resultat.append(ligneA(c, 0, 0.0));
+        resultat.append(ligneA(c, 0, 0.0, vol));
     return resultat;
 }
 

@@ -27,6 +27,7 @@ struct Conditions {
     sim::Echelle echelle{};       // the scene's scale, for what is drawn on it
     bool ralenti = false;         // "Ralenti": the balloon's impacts are seen at its smaller steps
     bool enregistre = false;      // photographed from date 0, which moves where the impacts are seen
+    double trainee = 0.0;         // air resistance (sim::coefficientTrainee); 0: the closed form
 };
 
 // What a row of the table stands for.

@@ -47,6 +47,10 @@ QStringList sommaire(const sim::Vol& vol, const Conditions& c, const Montage& m,
                       m.v0 + QStringLiteral(" m/s ; angle = ") + m.angle + QStringLiteral("°"),
                   QStringLiteral("Intervalle entre deux photographies : ") +
                       QString::number(intervalleBorne(c.intervalleMs)) + QStringLiteral(" ms")};
+    if (c.trainee > 0)
+        s << QStringLiteral("Frottements de l'air : force ½·ρ·Cd·S·v² opposée à la vitesse ; k = ρ·Cd·S/(2m) = ") +
+                 QString::number(c.trainee, 'g', 3).replace(QLatin1Char('.'), QLatin1Char(',')) +
+                 QStringLiteral(" m⁻¹");
     if (const auto ts = vol.dateSommet()) {
         const sim::EtatVol e = vol.etat(*ts);
         s << QStringLiteral("Sommet : t = ") + date(*ts) + QStringLiteral(" ; x = ") + metres(e.x) +
@@ -95,7 +99,7 @@ QString fin(const sim::Vol& vol, const Ligne& derniere, int impacts)
 sim::ConditionsVol conditionsVol(const Conditions& c)
 {
     return {c.x0,       c.y0,      c.vx,          c.vy,         c.g, c.rebondit, c.sortieInitialise,
-            c.echelle, c.ralenti, c.enregistre, intervalleBorne(c.intervalleMs)};
+            c.echelle, c.ralenti, c.enregistre, intervalleBorne(c.intervalleMs), c.trainee};
 }
 
 TableauVol tableauVol(const Conditions& c, const Montage& m)

@@ -66,8 +66,9 @@ Arguments analyseArguments(const QStringList& arguments)
     const QCommandLineOption sommet(QStringLiteral("sommet"), QString());
     const QCommandLineOption taille(QStringLiteral("taille"), QString(), QStringLiteral("N"));
     const QCommandLineOption echelle(nomEchelle, QString(), QStringLiteral("PX_PAR_M"));
+    const QCommandLineOption frottements(QStringLiteral("frottements"), QString());
     p.addOptions({aide, version, image, graphes, mesures, chrono, repere, grille, vecteurs, deltaV, trajectoire, sommet,
-                  taille, echelle, python, pythonEleve});
+                  taille, echelle, python, pythonEleve, frottements});
 
     if (!p.parse(arguments))
         return erreur(messageAnalyse(p));
@@ -105,6 +106,7 @@ Arguments analyseArguments(const QStringList& arguments)
     a.deltaV = p.isSet(deltaV);
     a.trajectoire = p.isSet(trajectoire);
     a.sommet = p.isSet(sommet);
+    a.frottements = p.isSet(frottements);
     for (const auto& [valeur, nom] : {std::pair{a.image, nomImage}, {a.graphes, nomGraphes}, {a.mesures, nomMesures}, {a.python, nomPython}})
         if (p.isSet(nom) && valeur.trimmed().isEmpty())
             return erreur(QStringLiteral("l'option --%1 attend un nom de fichier").arg(nom));
@@ -175,7 +177,7 @@ Arguments analyseArguments(const QStringList& arguments)
 QString texteAide(const QString& nomProgramme)
 {
     return QStringLiteral(
-               "Utilisation : %1 [FICHIER]\n"
+               "Utilisation : %1 [--frottements] [FICHIER]\n"
                "       %1 --image IMAGE [--chrono MS] [--repere | --grille] [--vecteurs] [--deltav]\n"
                "             [--trajectoire] [--sommet] [--taille N] [--echelle PX_PAR_M] [FICHIER.P03]\n"
                "       %1 --graphes GRAPHES [FICHIER.P03]\n"
@@ -211,6 +213,9 @@ QString texteAide(const QString& nomProgramme)
                "                     qui trace les vecteurs vitesse et les vecteurs Δv\n"
                "  --python-eleve     le script à compléter : les calculs des vecteurs sont laissés\n"
                "                     en blanc, marqués « À compléter »\n"
+               "\n"
+               "  --frottements      frottements de l'air (fenêtre et exportations) : la force\n"
+               "                     ½·ρ·Cd·S·v² freine le projectile (sans effet sur la Lune)\n"
                "\n"
                "  -h, --help         affiche cette aide et quitte\n"
                "  -v, --version      affiche la version et quitte\n"

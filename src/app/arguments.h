@@ -26,6 +26,7 @@ struct Arguments {
     int taille = 1;            // --taille: 1 to 4, the picture enlarged, overlays and texts drawn at that size
     float echelle = 0;      // --echelle in pixels per metre; 0: the set-up's own scale
     bool ajuster = false;   // --echelle ajuster: the largest scale that shows the whole flight
+    bool frottements = false;  // --frottements: air resistance on, in the window or the exports
 
     QString erreur;         // Mode::Erreur: the message for the standard error stream
 

@@ -70,7 +70,13 @@ int main(int argc, char** argv)
     fenetre.show();
     // A file given by the file manager or the terminal opens once the window is up, so that
     // its messages, if any, stand over it.
-    if (!arguments.fichier.isEmpty())
-        QTimer::singleShot(0, &fenetre, [&] { ouvreFichier(fenetre, exercices, arguments.fichier); });
+    // --frottements wins over the file's own choice.
+    if (!arguments.fichier.isEmpty() || arguments.frottements)
+        QTimer::singleShot(0, &fenetre, [&] {
+            if (!arguments.fichier.isEmpty())
+                ouvreFichier(fenetre, exercices, arguments.fichier);
+            if (arguments.frottements)
+                fenetre.changeFrottements(true);
+        });
     return app.exec();
 }

@@ -57,6 +57,7 @@ Reglages reglagesDe(const feuilleP& f)
     r.options = {valeurCase(f.Check1), valeurCase(f.Check2), valeurCase(f.Check3)};
     r.champs = {f.Text1->text(), f.Text2->text(), f.Text3->text(), f.Text4->text(), f.chrono->text()};
     r.echelle = f.echelleScene();
+    r.frottements = f.frottements();
     return r;
 }
 
@@ -187,6 +188,7 @@ void chargeConfig(feuilleP& feuille, QWidget* dialogueOuvert)
 
     // The scale first: the fields are validated against what it shows.
     feuille.prendEchelleScene(l.reglages.echelle);
+    feuille.prendFrottements(l.reglages.frottements);
     if (dialogueOuvert) {
         if (auto* d = qobject_cast<QDialog*>(dialogueOuvert))
             d->accept();

@@ -57,6 +57,18 @@ const Supplement supplements[] = {
          r.echelle = *e;
          return Lu::Pris;
      }},
+    // Air resistance: "1" on, "0" off.
+    {[](const Reglages& r) { return QString::number(r.frottements ? 1 : 0); },
+     [](const Reglages& r) { return r.frottements; },
+     [](const QString& t, Reglages& r) {
+         if (!estNombre(t))
+             return Lu::Etranger;
+         const double v = Module1::lisNombre(t);
+         if (v != 0.0 && v != 1.0)
+             return Lu::Refuse;
+         r.frottements = v == 1.0;
+         return Lu::Pris;
+     }},
 };
 constexpr int nombreSupplements = int(std::size(supplements));
 

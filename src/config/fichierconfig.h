@@ -2,7 +2,7 @@
 #pragma once
 // The configuration file (.P03): 11 records, the signature "BALTOR" then the place, the
 // projectile, the three display options and the five field texts; then, only when a set-up
-// needs them, extra records (the scene's scale as record 12). Pure: bytes in, values out,
+// needs them, extra records (the scene's scale as record 12, air resistance as record 13). Pure: bytes in, values out,
 // errors as values; the windows apply the values to the controls.
 
 #include "core/enregistrements.h"
@@ -27,6 +27,7 @@ struct Reglages {
     std::array<QString, 5> champs;      // Text1, Text2, Text3, Text4, chrono, as shown
     // Extra records: a file without them means these defaults.
     sim::Echelle echelle;               // record 12: the scene's scale ("18", "4,5")
+    bool frottements = false;           // record 13: air resistance ("1")
 };
 
 // Records 2 to 6: a non-negative value gets a leading blank (" 0", " 2"), a negative one its sign.

@@ -197,6 +197,8 @@ int exporte(const Arguments& a)
         f.chrono->setText(QString::number(a.chronoMs));
         f.chrono_LostFocus();
     }
+    if (a.frottements)
+        f.changeFrottements(true);
     if (a.ajuster)
         f.ajusteAuVol();
     else if (a.echelle > 0)

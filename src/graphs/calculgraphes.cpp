@@ -2,6 +2,7 @@
 #include "graphs/calculgraphes.h"
 
 #include "core/nombres.h"
+#include "sim/frottements.h"
 
 #include <algorithm>
 #include <cmath>
@@ -83,13 +84,25 @@ EchelleAxe choisitEchelle(double quantite)
     return EchelleAxe{};
 }
 
-VolGraphes calculeVol(float g, float vx, float vy, float x0, float y0)
+VolGraphes calculeVol(float g, float vx, float vy, float x0, float y0, double trainee)
 {
     VolGraphes vol;
 
-    const double discriminant = (2.0 * double(g)) * double(y0) + std::pow(double(vy), 2);
-    if (discriminant >= 0.0 && g != 0.0f)
-        vol.T = (double(vy) + std::sqrt(discriminant)) / double(g);
+    std::shared_ptr<const sim::ArcIntegre> freine;
+    if (trainee > 0) {
+        freine = sim::arcIntegre(x0, y0, vx, vy, g, trainee);
+        vol.T = freine->retourAuSol().value_or(0.0);
+    } else {
+        const double discriminant = (2.0 * double(g)) * double(y0) + std::pow(double(vy), 2);
+        if (discriminant >= 0.0 && g != 0.0f)
+            vol.T = (double(vy) + std::sqrt(discriminant)) / double(g);
+    }
+    auto echantillon = [&](double t) {
+        if (!freine)
+            return Echantillon{t, abscisse(vx, x0, t), ordonnee(g, vy, y0, t)};
+        const sim::EtatVol e = freine->etat(t);
+        return Echantillon{t, e.x, e.y};
+    };
     const double pas = vol.T / 200.0;
     // A zero step would never reach T; a non-finite time has no flight to draw.
     if (vol.T == 0.0 || !std::isfinite(vol.T) || pas == 0.0) {
@@ -100,14 +113,14 @@ VolGraphes calculeVol(float g, float vx, float vy, float x0, float y0)
 
     vol.echantillons.reserve(202);
     for (double t = 0.0; t <= vol.T; t += pas) {
-        const Echantillon e{t, abscisse(vx, x0, t), ordonnee(g, vy, y0, t)};
+        const Echantillon e = echantillon(t);
         vol.echantillons.append(e);
         if (e.x > vol.xmax)
             vol.xmax = e.x;
         if (e.y > vol.ymax)
             vol.ymax = e.y;
     }
-    vol.arrivee = Echantillon{vol.T, abscisse(vx, x0, vol.T), ordonnee(g, vy, y0, vol.T)};
+    vol.arrivee = echantillon(vol.T);
 
     if (vol.ymax == 0.0) {
         vol.refus = RefusGraphes::sansMontee;

@@ -63,7 +63,8 @@ struct VolGraphes {
 };
 
 // x0 and y0 as read from their fields; g, vx, vy from the shared state.
-VolGraphes calculeVol(float g, float vx, float vy, float x0, float y0);
+// With air resistance (trainee > 0, sim::coefficientTrainee) the flight is the integrated one.
+VolGraphes calculeVol(float g, float vx, float vy, float x0, float y0, double trainee = 0.0);
 
 // The 16 console colours by number (7 light grey, 9 light blue, 12 light red …).
 QColor couleurConsole(int numero);

@@ -167,7 +167,7 @@ void graphes::Form_Load(const EntreesGraphes& entrees)
 
     const float x0 = float(Module1::lisNombre(entrees.texteX0));
     const float y0 = float(Module1::lisNombre(entrees.texteY0));
-    vol_ = calculeVol(entrees.g, entrees.vx, entrees.vy, x0, y0);
+    vol_ = calculeVol(entrees.g, entrees.vx, entrees.vy, x0, y0, entrees.trainee);
     if (vol_.refuse()) {
         grapheImpossible = 1;
         hide();

@@ -25,6 +25,7 @@ struct EntreesGraphes {
     float vy;
     QString texteX0;   // fields as typed: comma or point
     QString texteY0;
+    double trainee = 0.0;  // air resistance: the integrated flight
 };
 
 class graphes : public QDialog {

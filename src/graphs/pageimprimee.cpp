@@ -126,9 +126,9 @@ PageGraphes pageDuVol(const analyse::Conditions& c, const analyse::Montage& m)
     const std::optional<double> masse = sim::masseLegende(m.projectile);
     page.montage = m.lieu + QStringLiteral(" ; x0 = ") + m.x0 + QStringLiteral(" m ; y0 = ") + m.y0 +
                    QStringLiteral(" m ; v0 = ") + m.v0 + QStringLiteral(" m/s ; angle = ") + m.angle +
-                   QStringLiteral("°") +
+                   QStringLiteral("°") + (c.trainee > 0 ? QStringLiteral(" ; frottements de l'air") : QString()) +
                    (masse ? QStringLiteral(" ; Epp mesurée à partir du sol (y = 0)") : QString());
-    const VolGraphes vol = calculeVol(c.g, c.vx, c.vy, c.x0, c.y0);
+    const VolGraphes vol = calculeVol(c.g, c.vx, c.vy, c.x0, c.y0, c.trainee);
     if (!vol.refuse())
         page.graphes << grapheXT(vol) << grapheYT(vol) << grapheYX(vol);
     const sim::Vol volComplet(analyse::conditionsVol(c));

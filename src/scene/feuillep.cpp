@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/feuillep.h"
 
+#include "sim/frottements.h"
+
 #include "core/module1.h"
 #include "core/nombres.h"
 #include "widgets/imagecontrol.h"
@@ -249,5 +251,6 @@ sim::Reglages feuilleP::reglages() const
     r.sortieInitialise = Check4->isChecked();
     r.intervalleMs = intervalleValide_;
     r.echelle = echelleScene_;
+    r.trainee = frottements_ ? sim::coefficientTrainee(r.lieu, r.projectile) : 0.0;
     return r;
 }

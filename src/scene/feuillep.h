@@ -141,6 +141,13 @@ public:
     void prendEchelleScene(sim::Echelle e);
     QMenu* menuEchelle = nullptr;  // "Échelle", in the scene's context menu
 
+    // Air resistance, an option (feuillep_frottements.cpp): "Frottements de l'air" in the
+    // scene's context menu. Changing it starts the scene afresh, as a new place does.
+    bool frottements() const { return frottements_; }
+    void changeFrottements(bool actifs);
+    void prendFrottements(bool actifs);  // the option alone, for a loader that resets the scene itself
+    QAction* frottementsAir = nullptr;
+
     // What the tick reads from the controls.
     sim::Reglages reglages() const;
     // What the graph window is given.
@@ -239,6 +246,10 @@ private:
     bool toucheEchelle(QKeyEvent* e);
     void annonceEchelle(bool tient = true);
     sim::Echelle echelleScene_;
+
+    void installeFrottements();
+    void majFrottements();
+    bool frottements_ = false;
 
     // Keyboard and screen readers (feuillep_clavier.cpp, feuillep_accessibilite.cpp).
     void prepareClavier();

@@ -37,6 +37,7 @@ void feuilleP::connecteControles()
     Label7->installEventFilter(this);
     installeMesures();
     installeEchelle();
+    installeFrottements();
 
     connect(projectile, &ImageControl::mouseMove, this, &feuilleP::projectile_MouseMove);
     connect(command12, &QToolButton::clicked, this, &feuilleP::command12_Click);
@@ -174,7 +175,8 @@ void feuilleP::Command8_Click()
 
 EntreesGraphes feuilleP::entreesGraphes() const
 {
-    return {Combo2->currentText(), geometry(), Module1::g, Module1::vx, Module1::vy, Text1->text(), Text2->text()};
+    return {Combo2->currentText(), geometry(), Module1::g,    Module1::vx,
+            Module1::vy,           Text1->text(), Text2->text(), reglages().trainee};
 }
 
 void feuilleP::Command14_Click()

@@ -79,7 +79,8 @@ bool feuilleP::ajusteAuVol()
 {
     const sim::Reglages r = reglages();
     const sim::Ajustement a = sim::ajusteAuVol(
-        {r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.projectile == int(sim::Projectile::Ballon), r.ralenti});
+        {r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.projectile == int(sim::Projectile::Ballon), r.ralenti,
+         r.trainee});
     changeEchelleScene(a.echelle);
     annonceEchelle(a.tient);
     return a.tient;

@@ -34,6 +34,7 @@ EntreesMesures feuilleP::entreesMesures() const
     // The step and the photographs decide where the scene sees the balloon's impacts.
     e.conditions.ralenti = r.ralenti;
     e.conditions.enregistre = anim.chronoActif == 1;
+    e.conditions.trainee = r.trainee;
     e.entete = {QStringLiteral("Lieu : ") + Combo1->currentText() + QStringLiteral(" ; projectile : ") +
                     Combo2->currentText(),
                 QStringLiteral("x0 = ") + Text1->text() + QStringLiteral(" m ; y0 = ") + Text2->text() +
@@ -58,8 +59,10 @@ void feuilleP::installeMesures()
     lien.scene = Picture2;
     lien.conditions = [this] {
         const sim::Reglages r = reglages();
-        return analyse::Conditions{r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs,
-                                   r.projectile == int(sim::Projectile::Ballon), r.sortieInitialise, r.echelle};
+        analyse::Conditions c{r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs,
+                              r.projectile == int(sim::Projectile::Ballon), r.sortieInitialise, r.echelle};
+        c.trainee = r.trainee;
+        return c;
     };
     lien.entrees = [this] { return entreesMesures(); };
     lien.energies = [this](const EntreesMesures& vol) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/animation.h"
 
+#include "sim/frottements.h"
+
 #include <cmath>
 
 namespace sim {
@@ -59,11 +61,25 @@ bool pose(float x, double y, float t, Placement& place, const Reglages& r, Resul
     return true;
 }
 
+// With air resistance: the integrated arc from (x0, y0) with velocity (vx, vy), at date tau.
+EtatVol etatFreine(float x0, float y0, float vx, float vy, float g, float tau, const Reglages& r)
+{
+    return arcIntegre(x0, y0, vx, vy, g, r.trainee)->etat(tau);
+}
+
 void volLibre(SimulationState& etat, EtatAnimation& anim, Placement& place, const Reglages& r,
               ResultatTick& res)
 {
-    const float x = xLibre(r.x0, etat.vx, etat.t);
-    const double y = yLibre(r.y0, etat.vy, etat.g, etat.t);
+    float x = 0.0f;
+    double y = 0.0;
+    if (r.trainee > 0) {
+        const EtatVol e = etatFreine(r.x0, r.y0, etat.vx, etat.vy, etat.g, etat.t, r);
+        x = float(e.x);
+        y = e.y;
+    } else {
+        x = xLibre(r.x0, etat.vx, etat.t);
+        y = yLibre(r.y0, etat.vy, etat.g, etat.t);
+    }
     if (pose(x, y, etat.t, place, r, res)) {
         if (r.projectile == int(Projectile::Ballon)) {
             etat.rebondActif = 1;
@@ -106,20 +122,40 @@ void rebond(SimulationState& etat, EtatAnimation& anim, Placement& place, const 
     if (etat.rebondActif == 1) {
         anim.xRebond = r.echelle.xDe(place.gauche);
         anim.yRebond = r.echelle.yDe(place.haut);
-        anim.vxRebond = float(restitution * double(etat.vx));
-        anim.vyRebond = float(-restitution * double(etat.vy - etat.g * etat.t));
+        if (r.trainee > 0) {
+            const EtatVol e = etatFreine(r.x0, r.y0, etat.vx, etat.vy, etat.g, etat.t, r);
+            anim.vxRebond = float(restitution * e.vx);
+            anim.vyRebond = float(-restitution * e.vy);
+        } else {
+            anim.vxRebond = float(restitution * double(etat.vx));
+            anim.vyRebond = float(-restitution * double(etat.vy - etat.g * etat.t));
+        }
         anim.tRebond = etat.t;
         etat.rebondActif = 2;
         avance(etat, r);
     }
     const float tau = etat.t - anim.tRebond;
-    const float x = xLibre(anim.xRebond, anim.vxRebond, tau);
-    const double y = yLibre(anim.yRebond, anim.vyRebond, etat.g, tau);
+    float x = 0.0f;
+    double y = 0.0;
+    EtatVol freine{};
+    if (r.trainee > 0) {
+        freine = etatFreine(anim.xRebond, anim.yRebond, anim.vxRebond, anim.vyRebond, etat.g, tau, r);
+        x = float(freine.x);
+        y = freine.y;
+    } else {
+        x = xLibre(anim.xRebond, anim.vxRebond, tau);
+        y = yLibre(anim.yRebond, anim.vyRebond, etat.g, tau);
+    }
     if (pose(x, y, etat.t, place, r, res)) {
         anim.xRebond = r.echelle.xDe(place.gauche);
         anim.yRebond = r.echelle.yDe(place.haut);
-        anim.vxRebond = float(restitution * double(anim.vxRebond));
-        anim.vyRebond = float(-restitution * double(anim.vyRebond - etat.g * tau));
+        if (r.trainee > 0) {
+            anim.vxRebond = float(restitution * freine.vx);
+            anim.vyRebond = float(-restitution * freine.vy);
+        } else {
+            anim.vxRebond = float(restitution * double(anim.vxRebond));
+            anim.vyRebond = float(-restitution * double(anim.vyRebond - etat.g * tau));
+        }
         anim.tRebond = etat.t;
         etat.rebondActif = 2;
         if (std::fabs(anim.vyRebond) < vitesseArretRebond) {

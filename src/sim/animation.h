@@ -46,6 +46,7 @@ struct Reglages {
     bool sortieInitialise = true;  // "Initialiser si sortie de l'écran"
     double intervalleMs = 150.0;   // number in `chrono`
     Echelle echelle;               // the scene's scale
+    double trainee = 0.0;          // air resistance, k = ρ·Cd·S/(2m) in 1/m; 0: the closed form
 };
 
 enum class Action {

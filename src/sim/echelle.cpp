@@ -3,6 +3,7 @@
 
 #include "sim/animation.h"
 #include "sim/mouvement.h"
+#include "sim/vol.h"
 
 namespace sim {
 
@@ -62,8 +63,42 @@ std::optional<Echelle> Echelle::depuisTexte(const QString& texte)
     return std::nullopt;
 }
 
+namespace {
+
+// With air resistance: every arc of the flight the scene flies, sampled finely.
+Etendue etendueFreinee(const Lancer& l)
+{
+    ConditionsVol c;
+    c.x0 = l.x0;
+    c.y0 = l.y0;
+    c.vx = l.vx;
+    c.vy = l.vy;
+    c.g = l.g;
+    c.rebondit = l.rebondit;
+    c.ralenti = l.ralenti;
+    c.trainee = l.trainee;
+    const Vol vol(c);
+    Etendue e{l.x0, l.x0, l.y0};
+    for (int k = 0; k < vol.arcs().size(); ++k) {
+        const Arc& a = vol.arcs()[k];
+        for (int i = 0; i <= 400; ++i) {
+            const EtatVol s = vol.etatSurArc(k, a.t0 + (a.tFin - a.t0) * i / 400);
+            e.xMin = std::min(e.xMin, s.x);
+            e.xMax = std::max(e.xMax, s.x);
+            e.yMax = std::max(e.yMax, s.y);
+        }
+    }
+    if (const auto ts = vol.dateSommet())
+        e.yMax = std::max(e.yMax, vol.etat(*ts).y);
+    return e;
+}
+
+}  // namespace
+
 Etendue etendueVol(const Lancer& l)
 {
+    if (l.trainee > 0 && l.g > 0 && plusbouton(l.vy, l.y0))
+        return etendueFreinee(l);
     Etendue e{l.x0, l.x0, l.y0};
     const double g = l.g;
     if (!plusbouton(l.vy, l.y0))

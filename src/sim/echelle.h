@@ -113,6 +113,7 @@ struct Lancer {
     float g = 9.8f;
     bool rebondit = false;  // the balloon
     bool ralenti = false;   // smaller steps: the landing is seen a little sooner
+    double trainee = 0.0;   // air resistance (Reglages::trainee): the integrated flight
 };
 
 // The extent of the whole flight in metres: launch, apex and landing (where the scene puts

@@ -15,8 +15,8 @@ namespace {
 constexpr int arcsMax = 64;  // the bounces die out long before: 0.7^n of the speed
 constexpr int ticksMax = 2000000;  // far beyond the longest flight the fields allow
 
-// Date, after t0, at which the arc comes back to y = 0; nullopt when it never does.
-std::optional<double> retourAuSol(const Arc& a, double g)
+// Date, after t0, at which the parabola comes back to y = 0; nullopt when it never does.
+std::optional<double> retourParabole(const Arc& a, double g)
 {
     const double d = a.vy * a.vy + 2.0 * g * a.y0;
     if (g <= 0 || d < 0)
@@ -38,8 +38,10 @@ double xSortie(bool droite, const Echelle& e)
 
 Vol::Vol(const ConditionsVol& c) : c_(c)
 {
-    Arc arc{0.0, double(c.x0), double(c.y0), double(c.vx), double(c.vy), 0.0, 0.0};
-    const std::optional<double> sol = retourAuSol(arc, c.g);
+    Arc arc{0.0, double(c.x0), double(c.y0), double(c.vx), double(c.vy), 0.0, 0.0, nullptr};
+    if (c.trainee > 0)
+        arc.integre = arcIntegre(arc.x0, arc.y0, arc.vx, arc.vy, c.g, c.trainee);
+    const std::optional<double> sol = retourAuSol(arc);
     if (!sol)
         return;  // nothing flies: a single state at date 0
     arc.tFin = arc.tPose = *sol;
@@ -54,12 +56,29 @@ Vol::Vol(const ConditionsVol& c) : c_(c)
     rebonds(arc);
 }
 
+std::optional<double> Vol::retourAuSol(const Arc& a) const
+{
+    if (!a.integre)
+        return retourParabole(a, c_.g);
+    const std::optional<double> tau = a.integre->retourAuSol();
+    return tau ? std::optional<double>(a.t0 + *tau) : std::nullopt;
+}
+
 bool Vol::sort(Arc& a)
 {
     if (!c_.sortieInitialise || a.vx == 0)
         return false;
     const double limite = xSortie(a.vx > 0, c_.echelle);
-    const double tSortie = a.t0 + (limite - a.x0) / a.vx;
+    double tSortie = a.t0 + (limite - a.x0) / a.vx;
+    if (a.integre) {
+        // Drag slows x down without turning it back: the first crossing of the edge, if any.
+        const bool droite = a.vx > 0;
+        const auto tau = a.integre->passage(
+            [=](const EtatVol& e) { return droite ? limite - e.x : e.x - limite; }, a.tPose - a.t0);
+        if (!tau)
+            return false;
+        tSortie = a.t0 + *tau;
+    }
     if (!(tSortie >= a.t0 && tSortie < a.tPose))
         return false;
     a.tFin = a.tPose = tSortie;
@@ -86,6 +105,7 @@ void Vol::rebonds(Arc arc)
     r.sortieInitialise = false;  // leaving the scene is cut on each arc, at its exact date
     r.intervalleMs = c_.intervalleMs;
     r.echelle = c_.echelle;
+    r.trainee = c_.trainee;
     Placement place;
     place.gauche = r.echelle.gaucheInitiale(r.x0);
     place.haut = r.echelle.hautInitial(r.y0);
@@ -113,9 +133,11 @@ void Vol::rebonds(Arc arc)
                 fin_ = FinVol::Arret;
                 return;
             }
-            arc = Arc{anim.tRebond, anim.xRebond, anim.yRebond, anim.vxRebond, anim.vyRebond, 0.0, 0.0};
+            arc = Arc{anim.tRebond, anim.xRebond, anim.yRebond, anim.vxRebond, anim.vyRebond, 0.0, 0.0, nullptr};
+            if (c_.trainee > 0)
+                arc.integre = arcIntegre(arc.x0, arc.y0, arc.vx, arc.vy, g, c_.trainee);
             // Until the next impact, bounded by the law (the tick says where it is seen).
-            const std::optional<double> sol = retourAuSol(arc, g);
+            const std::optional<double> sol = retourAuSol(arc);
             arc.tFin = arc.tPose = sol.value_or(arc.t0);
         }
     }
@@ -137,6 +159,11 @@ EtatVol Vol::etatSurArc(int i, double t) const
     const double g = c_.g;
     const double tau = t - a.t0;
     const double tauPose = std::min(t, a.tPose) - a.t0;
+    if (a.integre) {
+        const EtatVol v = a.integre->etat(tau);
+        const EtatVol p = tauPose == tau ? v : a.integre->etat(tauPose);
+        return {p.x, std::max(p.y, 0.0), v.vx, v.vy};
+    }
     EtatVol e{a.x0 + a.vx * tauPose, a.y0 + a.vy * tauPose - 0.5 * g * tauPose * tauPose, a.vx, a.vy - g * tau};
     if (e.y < 0)
         e.y = 0.0;  // the scene shows it on the ground past the crossing, until its tick puts it there
@@ -163,6 +190,8 @@ std::optional<double> Vol::dateSommet() const
 {
     if (arcs_.isEmpty() || !(c_.vy > 0) || !(c_.g > 0))
         return std::nullopt;
+    if (const auto& integre = arcs_.first().integre)
+        return integre->passage([](const EtatVol& e) { return e.vy; }, arcs_.first().tFin);
     const double t = double(c_.vy) / double(c_.g);
     if (t > arcs_.first().tFin)
         return std::nullopt;  // the flight ended (left the scene) before its apex
@@ -175,6 +204,16 @@ std::optional<std::pair<double, double>> Vol::horsDeVueEnHaut() const
         return std::nullopt;
     const Arc& a = arcs_.first();
     const double haut = double(solHaut) / double(c_.echelle.pixelsParMetre());
+    if (a.integre) {
+        const double debut = a.y0 >= haut ? 0.0
+                                          : a.integre->passage([=](const EtatVol& e) { return haut - e.y; }, a.tFin)
+                                                .value_or(a.tFin);
+        const double fin =
+            a.integre->passage([=](const EtatVol& e) { return e.y - haut; }, a.tFin).value_or(a.tFin);
+        if (!(fin > debut))
+            return std::nullopt;
+        return std::pair{debut, fin};
+    }
     const double g = c_.g;
     const double d = a.vy * a.vy - 2.0 * g * (haut - a.y0);
     if (d <= 0)

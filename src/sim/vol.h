@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole flight of a throw, asked by the table, the energy graphs and the measuring tools:
-// free flight from the initial conditions, the balloon's damped bounces, and where it ends
+// free flight from the initial conditions (the parabola, or integrated with air resistance), the balloon's damped bounces, and where it ends
 // (on the ground, at rest after the bounces, or leaving the scene sideways when the scene
 // resets itself then). Every date of the flight reads the same arcs. The bounces are the
 // scene's own: its tick notices each impact at the first tick past the ground and bounces
 // from there, so they are built by running that tick.
 
 #include "sim/echelle.h"
+#include "sim/frottements.h"
 #include "sim/mouvement.h"
 
 #include <QString>
 #include <QVector>
 
+#include <memory>
 #include <optional>
 
 namespace sim {
@@ -29,6 +31,7 @@ struct ConditionsVol {
     bool ralenti = false;           // "Ralenti": smaller steps, so impacts are seen sooner
     bool enregistre = false;        // photographed from date 0: the dates fall back onto each photograph's
     double intervalleMs = 150.0;    // between two photographs
+    double trainee = 0.0;           // air resistance (Reglages::trainee); 0: the closed form
 };
 
 // One parabola: from (x0, y0) at date t0 with velocity (vx, vy), until date tFin. From tPose
@@ -42,6 +45,7 @@ struct Arc {
     double vy = 0;
     double tFin = 0;
     double tPose = 0;  // ≤ tFin
+    std::shared_ptr<const ArcIntegre> integre;  // with air resistance; none: the parabola
 };
 
 enum class FinVol {
@@ -84,6 +88,8 @@ public:
 private:
     // The balloon's bounces, from the scene's ticks; `premier` is the free flight.
     void rebonds(Arc premier);
+    // Date at which the arc comes back to y = 0; nullopt when it never does.
+    std::optional<double> retourAuSol(const Arc& a) const;
     // Cuts the arc where the picture leaves the scene sideways, when the scene resets itself then.
     bool sort(Arc& a);
 

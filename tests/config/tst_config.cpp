@@ -275,6 +275,54 @@ private Q_SLOTS:
             QCOMPARE(etat(f).mid(5), (QStringList{"2,5", "3,0", "12,0", "-40,0", "200"}));
         }
     }
+
+    // Air resistance travels as a thirteenth record after the scale's, written only when on.
+    void frottementsAllerRetour()
+    {
+        Module1::cheminConfig = chemin("frottements.P03");
+        {
+            feuilleP f;
+            regle(f);
+            f.changeFrottements(true);
+            QVERIFY(Config::enregistreConfig(f));
+        }
+        QCOMPARE(contenu(Module1::cheminConfig), fichier(textesExemple() << "36" << "1"));
+        feuilleP g;
+        Module1::chargeConfig(g);
+        QVERIFY(rec().messages.isEmpty());
+        QVERIFY(g.frottements() && g.frottementsAir->isChecked());
+        // The example is on the Moon: the option is kept but does nothing, and the menu says so.
+        QCOMPARE(g.reglages().trainee, 0.0);
+        QVERIFY(g.frottementsAir->text().endsWith("(sans effet sur la Lune)"));
+        g.Combo1->setCurrentIndex(0);
+        QVERIFY(g.reglages().trainee > 0);
+    }
+
+    void frottementsLus_data()
+    {
+        QTest::addColumn<QStringList>("textes");
+        QTest::addColumn<int>("frottements");  // -1: refused as not valid, nothing loaded
+        QTest::newRow("11 enregistrements") << textesExemple() << 0;
+        QTest::newRow("treizième 1") << (textesExemple() << "18" << "1") << 1;
+        QTest::newRow("treizième 0") << (textesExemple() << "36" << "0") << 0;
+        QTest::newRow("treizième 2") << (textesExemple() << "36" << "2") << -1;
+        QTest::newRow("treizième texte") << (textesExemple() << "36" << "reste") << 0;
+    }
+    void frottementsLus()
+    {
+        QFETCH(QStringList, textes);
+        QFETCH(int, frottements);
+        feuilleP f;
+        f.changeFrottements(true);
+        Module1::cheminConfig = chemin("lu.P03");
+        QVERIFY(ecrit(Module1::cheminConfig, fichier(textes)));
+        Module1::chargeConfig(f);
+        if (frottements < 0)
+            verifieMessage("Ce fichier ne correspond pas à cette application", "Fichier non valide");
+        else
+            QVERIFY(rec().messages.isEmpty());
+        QCOMPARE(f.frottements(), frottements != 0);
+    }
 };
 
 QTEST_MAIN(TstConfig)

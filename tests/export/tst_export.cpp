@@ -186,15 +186,20 @@ private Q_SLOTS:
     void memeTableauQueLaFenetre_data()
     {
         QTest::addColumn<QString>("configuration");
-        QTest::newRow("lancer par défaut") << QString();
-        QTest::newRow("rocher sur Mars") << QStringLiteral("exercices/02_mars_rocher.P03");
-        QTest::newRow("ballon") << QStringLiteral("exercices/09_rebonds.P03");
+        QTest::addColumn<bool>("frottements");
+        QTest::newRow("lancer par défaut") << QString() << false;
+        QTest::newRow("rocher sur Mars") << QStringLiteral("exercices/02_mars_rocher.P03") << false;
+        QTest::newRow("ballon") << QStringLiteral("exercices/09_rebonds.P03") << false;
+        QTest::newRow("ballon, frottements") << QStringLiteral("exercices/09_rebonds.P03") << true;
     }
     void memeTableauQueLaFenetre()
     {
         QFETCH(QString, configuration);
+        QFETCH(bool, frottements);
         const QString sortie = chemin(QStringLiteral("t-%1.csv").arg(QTest::currentDataTag()));
         QStringList arguments{"--mesures", sortie};
+        if (frottements)
+            arguments << "--frottements";
         AvecPlateformeFactice factice;
         feuilleP f;
         if (!configuration.isEmpty()) {
@@ -205,11 +210,13 @@ private Q_SLOTS:
             Module1::chargeConfig(f);
             QVERIFY(factice.factice.messages.isEmpty());
         }
+        f.changeFrottements(frottements);
         const Resultat r = lance(arguments);
         QCOMPARE(r.code, 0);
         QFile ecrit(sortie);
         QVERIFY(ecrit.open(QIODevice::ReadOnly));
         const mesures fenetre(f.entreesMesures());
+        QCOMPARE(fenetre.tableauVol().sommaire.join('\n').contains("Frottements de l'air"), frottements);
         QVERIFY(fenetre.lignes().size() > 3);
         QCOMPARE(ecrit.readAll(), analyse::texteCsvVol(fenetre.tableauVol()));
     }

@@ -7,6 +7,7 @@
 #include "core/nombres.h"
 #include "sim/animation.h"
 #include "sim/echelle.h"
+#include "sim/frottements.h"
 #include "sim/mouvement.h"
 #include "sim/saisie.h"
 
@@ -47,8 +48,9 @@ Deroulement deroule(const Montage& m)
     anim.chronoActif = m.enregistre ? 1 : 0;
     anim.prochainePhoto = 0.0f;
     sim::Placement place;
-    place.gauche = sim::gaucheDe(d.x0);
-    place.haut = sim::hautDe(d.y0);
+    const sim::Echelle echelle = m.echelleScene();
+    place.gauche = echelle.gaucheDe(d.x0);
+    place.haut = echelle.hautDe(d.y0);
     place.ombreGauche = place.gauche;
     sim::Reglages r;
     r.x0 = d.x0;
@@ -56,6 +58,8 @@ Deroulement deroule(const Montage& m)
     r.lieu = m.lieu;
     r.projectile = m.projectile;
     r.intervalleMs = Module1::lisNombre(m.chrono);
+    r.echelle = echelle;
+    r.trainee = m.frottements ? sim::coefficientTrainee(m.lieu, m.projectile) : 0.0;
 
     Deroulement res;
     res.hautMin = float(place.haut);
@@ -73,8 +77,8 @@ Deroulement deroule(const Montage& m)
         // A balloon that has just touched the ground starts its first arc at the next tick.
         const int arc = int(res.impacts.size()) + (etat.rebondActif == 1 || (fin && m.projectile != int(sim::Projectile::Ballon)) ? 1 : 0);
         if (tick.actions.contains(sim::Action::Photo))
-            res.photos.append({float(Module1::lisNombre(tick.affichage.date.mid(10))), sim::xDe(place.gauche),
-                               sim::yDe(place.haut), arc});
+            res.photos.append({float(Module1::lisNombre(tick.affichage.date.mid(10))), echelle.xDe(place.gauche),
+                               echelle.yDe(place.haut), arc});
         if (fin) {
             res.fin = true;
             res.xAffiche = float(Module1::lisNombre(tick.affichage.x.mid(4)));
@@ -102,6 +106,8 @@ analyse::Conditions conditions(const Montage& m)
     c.g = d.g;
     c.intervalleMs = Module1::lisNombre(m.chrono);
     c.rebondit = m.projectile == int(sim::Projectile::Ballon);
+    c.echelle = m.echelleScene();
+    c.trainee = m.frottements ? sim::coefficientTrainee(m.lieu, m.projectile) : 0.0;
     return c;
 }
 
@@ -204,21 +210,26 @@ std::optional<double> grandeur(const Montage& m, const QString& nom, QString* er
         if (n == QLatin1String("photos"))
             return deroule(m).photos.size();
     } else {
-        const double y = double(d.y0) + double(d.vy) * arg - 0.5 * d.g * arg * arg;
+        // The free flight at date arg: the parabola, or the integrated flight with air resistance.
+        sim::EtatVol e{double(d.x0) + double(d.vx) * arg, double(d.y0) + double(d.vy) * arg - 0.5 * d.g * arg * arg,
+                       double(d.vx), vyA(d, arg)};
+        if (m.frottements)
+            e = sim::arcIntegre(d.x0, d.y0, d.vx, d.vy, d.g, conditions(m).trainee)->etat(arg);
+        const double v = m.frottements ? std::hypot(e.vx, e.vy) : vA(d, arg);
         if (n == QLatin1String("x"))
-            return d.x0 + d.vx * arg;
+            return m.frottements ? e.x : double(d.x0 + d.vx * arg);
         if (n == QLatin1String("y"))
-            return y;
+            return e.y;
         if (n == QLatin1String("vy"))
-            return vyA(d, arg);
+            return e.vy;
         if (n == QLatin1String("v"))
-            return vA(d, arg);
+            return v;
         if (n == QLatin1String("ec"))
-            return 0.5 * masse * vA(d, arg) * vA(d, arg);
+            return 0.5 * masse * v * v;
         if (n == QLatin1String("ep"))
-            return masse * d.g * y;
+            return masse * d.g * e.y;
         if (n == QLatin1String("em"))
-            return 0.5 * masse * vA(d, arg) * vA(d, arg) + masse * d.g * y;
+            return 0.5 * masse * v * v + masse * d.g * e.y;
         const int k = int(arg);
         if (n == QLatin1String("tphoto") || n == QLatin1String("xphoto") || n == QLatin1String("yphoto")
             || n == QLatin1String("hphoto")) {

@@ -42,6 +42,8 @@ Config::Reglages reglagesDe(const Montage& m)
     r.projectile = qint16(m.projectile);
     r.options = {qint16(m.repere), qint16(m.dates), qint16(m.grille)};
     r.champs = {m.x0, m.y0, m.v0, m.angle, m.chrono};
+    r.echelle = m.echelleScene();
+    r.frottements = m.frottements;
     return r;
 }
 

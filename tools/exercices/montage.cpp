@@ -34,6 +34,14 @@ bool Montage::regle(const QString& cle, const QString& valeur)
         enregistre = v == QLatin1String("chronophotographie");
         return enregistre || v == QLatin1String("animation");
     }
+    if (cle == QLatin1String("echelle")) {
+        echelle = v;
+        return sim::Echelle::depuisTexte(v).has_value();
+    }
+    if (cle == QLatin1String("frottements")) {
+        frottements = v == QLatin1String("oui");
+        return frottements || v == QLatin1String("non");
+    }
     if (cle == QLatin1String("options")) {
         repere = dates = grille = 0;
         for (const QString& o : v.split(QLatin1Char(','), Qt::SkipEmptyParts)) {

@@ -3,6 +3,8 @@
 // One experiment set-up of an exercise, as the configuration file keeps it: the list indexes,
 // the three display options and the five field texts exactly as the fields show them.
 
+#include "sim/echelle.h"
+
 #include <QString>
 
 namespace exercices {
@@ -18,6 +20,8 @@ struct Montage {
     QString v0 = QStringLiteral("14,0");
     QString angle = QStringLiteral("85,0");
     QString chrono = QStringLiteral("150");
+    QString echelle = QStringLiteral("36");  // the scene's scale in px/m (the file's record 12)
+    bool frottements = false;  // "Frottements de l'air" (the file's record 13)
     // What the pupil does, not kept in the configuration file: true when the flight is run by
     // the camera button (photographs from date 0), false when by the start button.
     bool enregistre = false;
@@ -25,6 +29,7 @@ struct Montage {
     // Sets one value from its source key ("lieu", "x0", "options", "procedure" …); false for an
     // unknown key or value.
     bool regle(const QString& cle, const QString& valeur);
+    sim::Echelle echelleScene() const { return sim::Echelle::depuisTexte(echelle).value_or(sim::Echelle()); }
 };
 
 // The place's field strength as the program stores it (32-bit).
