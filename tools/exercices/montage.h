@@ -18,6 +18,7 @@ struct Montage {
     QString v0 = QStringLiteral("14,0");
     QString angle = QStringLiteral("85,0");
     QString chrono = QStringLiteral("150");
+    QString echelle = QStringLiteral("36");  // the scene's scale in px/m, as its menu writes it
     // What the pupil does, not kept in the configuration file: true when the flight is run by
     // the camera button (photographs from date 0), false when by the start button.
     bool enregistre = false;
@@ -31,5 +32,8 @@ struct Montage {
 float gDuLieu(int lieu);
 // The projectile's mass in kg, as its list entry gives it.
 double masseDuProjectile(int projectile);
+// The list entries, as the panel shows them ("Terre ( g = 9,8 N / kg )", "pomme ( m = 180 g )").
+QString texteDuLieu(int lieu);
+QString texteDuProjectile(int projectile);
 
 }  // namespace exercices
