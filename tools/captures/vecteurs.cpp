@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The course's vector symbols as small pictures: the letters in the page's font with an arrow
 // drawn over them. A combining arrow (U+20D7) lands beside or under the letter in most of the
-// fonts QTextBrowser picks, so the pages show these pictures instead.
+// fonts QTextBrowser picks, so the pages show these pictures instead. A subscript is drawn in
+// the picture, since the text may break a line between a picture and the <sub> after it.
 #include "vecteurs.h"
 
 #include <QFontMetricsF>
@@ -23,6 +24,7 @@ struct Morceau {
 struct Symbole {
     QString nom;
     QList<Morceau> morceaux;
+    QString styles;  // 'c' running text, 'f' formulas
 };
 
 // The two styles of the pages: running text and the formula paragraphs (class "formule").
@@ -51,35 +53,40 @@ QImage dessine(const Symbole& s, const Style& st, QString* balise)
         x += (m.indice ? fmp : fm).horizontalAdvance(m.texte);
     }
     const QRectF encre = lettres.boundingRect();
-    const double trait = pixels * 0.055;
-    const double pointe = pixels * 0.16;
+    const double trait = pixels * 0.07;
+    const double pointe = pixels * 0.24;
     const double yFleche = encre.top() - pixels * 0.12;
     const double haut = std::min(-fm.ascent(), yFleche - pointe * 0.6 - trait);
 
+    // The arrow spans the letters (a subscript after a single letter keeps out of it), and is
+    // long enough to read as an arrow over a narrow letter (i, j), centred on it.
+    double gauche = encre.left() + pixels * 0.02, droite = encre.right() + pixels * 0.06;
+    if (s.morceaux.size() == 2 && s.morceaux.last().indice)
+        droite = encre.left() + fm.horizontalAdvance(s.morceaux.first().texte) + pixels * 0.06;
+    if (const double manque = pixels * 0.55 - (droite - gauche); manque > 0) {
+        gauche -= manque / 2;
+        droite += manque / 2;
+    }
+    const double decalage = std::max(0.0, trait - gauche);
+
     // The bottom of the picture is the bottom of the line (shown with vertical-align: bottom),
     // so the letters stand on the text's baseline; sizes in whole shown pixels.
-    const int largeur = int(std::ceil((x + pixels * 0.05) / agrandissement)) * agrandissement;
+    const double fin = std::max(x, droite) + decalage + pixels * 0.05;
+    const int largeur = int(std::ceil(fin / agrandissement)) * agrandissement;
     const int hauteur = int(std::ceil((fm.descent() - haut) / agrandissement)) * agrandissement;
-    const double ligneDeBase = hauteur - fm.descent();
     QImage image(largeur, hauteur, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.translate(0, ligneDeBase);
+    p.translate(decalage, hauteur - fm.descent());
     p.fillPath(lettres, Qt::black);
-    // The arrow spans the letters (a subscript keeps out of it, as in print).
-    double gauche = encre.left(), droite = encre.right();
-    if (s.morceaux.size() > 1 && s.morceaux.last().indice && s.morceaux.first().texte != QStringLiteral("M"))
-        droite = encre.left() + fm.horizontalAdvance(s.morceaux.first().texte);
-    gauche += pixels * 0.02;
-    droite += pixels * 0.06;
     p.setPen(QPen(Qt::black, trait, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(gauche, yFleche), QPointF(droite - pointe * 0.5, yFleche));
     QPainterPath tete;
     tete.moveTo(droite, yFleche);
-    tete.lineTo(droite - pointe, yFleche - pointe * 0.45);
+    tete.lineTo(droite - pointe, yFleche - pointe * 0.42);
     tete.lineTo(droite - pointe * 0.75, yFleche);
-    tete.lineTo(droite - pointe, yFleche + pointe * 0.45);
+    tete.lineTo(droite - pointe, yFleche + pointe * 0.42);
     tete.closeSubpath();
     p.fillPath(tete, Qt::black);
     p.end();
@@ -100,23 +107,30 @@ QImage dessine(const Symbole& s, const Style& st, QString* balise)
 
 QList<Figure> vecteursCours(QStringList* balises)
 {
+    // Each symbol in the styles the pages use it in (c: running text, f: formulas).
     const QList<Symbole> symboles = {
-        {QStringLiteral("v"), {{QStringLiteral("v")}}},
-        {QStringLiteral("a"), {{QStringLiteral("a")}}},
-        {QStringLiteral("g"), {{QStringLiteral("g")}}},
-        {QStringLiteral("P"), {{QStringLiteral("P")}}},
-        {QStringLiteral("F"), {{QStringLiteral("F")}}},
-        {QStringLiteral("i"), {{QStringLiteral("i")}}},
-        {QStringLiteral("j"), {{QStringLiteral("j")}}},
-        {QStringLiteral("dv"), {{QStringLiteral("Δv")}}},
+        {QStringLiteral("a"), {{QStringLiteral("a")}}, QStringLiteral("cf")},
+        {QStringLiteral("g"), {{QStringLiteral("g")}}, QStringLiteral("cf")},
+        {QStringLiteral("P"), {{QStringLiteral("P")}}, QStringLiteral("c")},
+        {QStringLiteral("F"), {{QStringLiteral("F")}}, QStringLiteral("c")},
+        {QStringLiteral("i"), {{QStringLiteral("i")}}, QStringLiteral("c")},
+        {QStringLiteral("j"), {{QStringLiteral("j")}}, QStringLiteral("c")},
+        {QStringLiteral("dv"), {{QStringLiteral("Δv")}}, QStringLiteral("cf")},
+        {QStringLiteral("dvi"), {{QStringLiteral("Δv")}, {QStringLiteral("i"), true}}, QStringLiteral("c")},
+        {QStringLiteral("v0"), {{QStringLiteral("v")}, {QStringLiteral("0"), true}}, QStringLiteral("c")},
+        {QStringLiteral("vi"), {{QStringLiteral("v")}, {QStringLiteral("i"), true}}, QStringLiteral("cf")},
+        {QStringLiteral("vi_plus"), {{QStringLiteral("v")}, {QStringLiteral("i+1"), true}}, QStringLiteral("c")},
+        {QStringLiteral("vi_moins"), {{QStringLiteral("v")}, {QStringLiteral("i−1"), true}}, QStringLiteral("c")},
         {QStringLiteral("mm"),
-         {{QStringLiteral("M")}, {QStringLiteral("i−1"), true}, {QStringLiteral("M")}, {QStringLiteral("i+1"), true}}},
+         {{QStringLiteral("M")}, {QStringLiteral("i−1"), true}, {QStringLiteral("M")}, {QStringLiteral("i+1"), true}},
+         QStringLiteral("f")},
     };
-    const QList<Style> styles = {{QString(), QStringLiteral("DejaVu Sans"), 10.0},
-                                 {QStringLiteral("_f"), QStringLiteral("DejaVu Serif"), 11.0}};
+    const Style courant{QString(), QStringLiteral("DejaVu Sans"), 10.0};
+    const Style formule{QStringLiteral("_f"), QStringLiteral("DejaVu Serif"), 11.0};
     QList<Figure> figures;
-    for (const Style& st : styles)
-        for (const Symbole& s : symboles) {
+    for (const Symbole& s : symboles)
+        for (const QChar c : s.styles) {
+            const Style& st = c == QLatin1Char('f') ? formule : courant;
             QString balise;
             QImage image = dessine(s, st, &balise);
             figures.append({QStringLiteral("vecteur_") + s.nom + st.suffixe + QStringLiteral(".png"), image});

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The vector symbols of the course pages (v, a, g, P, F, i, j, Δv, M(i−1)M(i+1)), letters with
-// an arrow drawn over them, in the style of the running text and of the formulas.
+// The vector symbols of the course pages (v, a, g, P, F, i, j, Δv, their subscripted forms and
+// M(i−1)M(i+1)): letters with an arrow drawn over them, in the style of the running text and of
+// the formulas.
 
 #include "figures.h"
 
