@@ -153,19 +153,25 @@ namespace {
 struct Numero {
     double x;  // points from the page's left edge
     int n;
+    double ecart;  // height of the number's box minus that of the word after it, points
 };
 
 // Each line of the page as pdftotext -bbox-layout gives it: its left edge and, when it starts
 // with "2.", that number (0 otherwise).
 QList<Numero> lignes(const QString& bbox)
 {
-    static const QRegularExpression ligne(u"<line xMin=\"([0-9.]+)\"[^>]*>\\s*<word[^>]*>([^<]*)</word>"_s);
+    static const QRegularExpression ligne(
+        u"<line xMin=\"([0-9.]+)\"[^>]*>\\s*<word [^>]*yMin=\"([0-9.]+)\" [^>]*yMax=\"([0-9.]+)\">([^<]*)</word>"
+        "(?:\\s*<word [^>]*yMin=\"([0-9.]+)\" [^>]*yMax=\"([0-9.]+)\">)?"_s);
     static const QRegularExpression numero(u"^(\\d+)\\.$"_s);
     QList<Numero> l;
     for (auto it = ligne.globalMatch(bbox); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        const QRegularExpressionMatch n = numero.match(m.captured(2));
-        l.append({m.captured(1).toDouble(), n.hasMatch() ? n.captured(1).toInt() : 0});
+        const QRegularExpressionMatch n = numero.match(m.captured(4));
+        const double ecart = m.capturedLength(5) == 0 ? 0.0
+                                                      : (m.captured(3).toDouble() - m.captured(2).toDouble())
+                                                            - (m.captured(6).toDouble() - m.captured(5).toDouble());
+        l.append({m.captured(1).toDouble(), n.hasMatch() ? n.captured(1).toInt() : 0, ecart});
     }
     return l;
 }
@@ -180,7 +186,8 @@ QList<int> numeros(const QList<Numero>& l)
 }
 
 // A list starts at 1 after any line left of its numbers (a heading, a paragraph), and counts
-// on by one while only its own items, their text and the answer lines come between.
+// on by one while only its own items, their text and the answer lines come between; its
+// numbers are as tall as their text.
 QString numerotation(const QList<Numero>& l)
 {
     QMap<int, int> dernier;  // number column -> last number there, 0 once a line stood left of it
@@ -194,6 +201,9 @@ QString numerotation(const QList<Numero>& l)
         const int attendu = dernier.value(colonne) + 1;
         if (x.n != attendu)
             return u"%1. au lieu de %2."_s.arg(x.n).arg(attendu);
+        // The number in the size of its item's text.
+        if (std::abs(x.ecart) > 1.0)
+            return u"%1. plus haut que son texte de %2 pt"_s.arg(x.n).arg(x.ecart);
         dernier[colonne] = x.n;
     }
     return {};
