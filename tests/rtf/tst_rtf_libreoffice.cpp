@@ -7,7 +7,6 @@
 #include "outils.h"
 #include "rtf/rtf.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -255,7 +254,8 @@ void TestLibreOffice::fichesImprimees()
 {
     // The delivered worksheets, printed from LibreOffice: each list numbered from 1, a name
     // line on every statement.
-    const QDir exercices(QCoreApplication::applicationDirPath() + u"/exercices"_s);
+    // The committed files: a build folder may still hold those of renamed exercises.
+    const QDir exercices(QStringLiteral(BALTOR_SOURCE_TESTS "/../data/exercices"));
     QStringList fichiers;
     for (const QString& n : exercices.entryList({u"*.rtf"_s}, QDir::Files, QDir::Name))
         fichiers << exercices.filePath(n);
