@@ -109,6 +109,7 @@ private Q_SLOTS:
         QTest::newRow("rien de listé") << "" << QStringList{"5,10", "150", "1 830"};
         QTest::newRow("données") << "p.html: donnees 150; 1 830\n" << QStringList{"5,10"};
         QTest::newRow("contrôlée") << "p.html: donnees 150; 1 830\np.html: hmax[angle=90,0; v0=10,0] = 5,10\n" << QStringList{};
+        QTest::newRow("flèche combinante") << "p.html: donnees 150; 1 830; 5,10\n" << QStringList{"p.html : flèche combinante (U+20D7) au lieu d'une image vecteur_*.png"};
     }
     void figuresDuCours()
     {
@@ -119,6 +120,8 @@ private Q_SLOTS:
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.write("<p>2. Lancée à 90°, la balle monte à 5,10&nbsp;m ; photographies toutes les 150 ms, "
                    "rocher de 1&#8239;830&nbsp;kg, 3 fois.</p>");
+        if (QString::fromUtf8(QTest::currentDataTag()) == QStringLiteral("flèche combinante"))
+            page.write(QStringLiteral("<p>v\u20D7</p>").toUtf8());
         page.close();
         QStringList trouvees;
         for (const QString& e : exercices::verifieCours(liste, dossier.path()))

@@ -234,9 +234,13 @@ QStringList verifieCours(const QString& controles, const QString& dossierCours)
         QFile f(QDir(dossierCours).filePath(page));
         if (!f.open(QIODevice::ReadOnly))
             continue;
-        for (const QString& v : figuresDeLaPage(QString::fromUtf8(f.readAll())))
+        const QString html = QString::fromUtf8(f.readAll());
+        for (const QString& v : figuresDeLaPage(html))
             if (!listees.value(page).contains(figure(v)))
                 erreurs << QStringLiteral("%1 cite %2, absent de la liste des figures").arg(page, v);
+        // A combining arrow lands beside its letter: the pages show the vector pictures.
+        if (html.contains(QChar(0x20D7)))
+            erreurs << QStringLiteral("%1 : flèche combinante (U+20D7) au lieu d'une image vecteur_*.png").arg(page);
     }
     erreurs.removeDuplicates();
     return erreurs;
