@@ -118,7 +118,8 @@ void Constructeur::fermeTableau()
 
     QTextTableFormat format;
     const Cadre& cadre = tableau_.front().cadre;
-    format.setCellPadding(cadre.marge < 0 ? 2.0 : cadre.marge / kTwipsParPixel);
+    const int marge = cadre.margeCellule >= 0 ? cadre.margeCellule : cadre.marge;
+    format.setCellPadding(marge < 0 ? 2.0 : marge / kTwipsParPixel);
     format.setCellSpacing(0);
     format.setBorder(cadre.bordure < 0 ? 1.0 : cadre.bordure / kTwipsParPixel);
     const QList<int>& cellx = tableau_.front().cellx;

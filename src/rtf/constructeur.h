@@ -51,6 +51,8 @@ public:
     struct Cadre {
         int bordure = -1;  // 0: no border
         int marge = -1;
+        int margeCellule = -1;  // \clpadl: a cell's own padding wins over its row's (LibreOffice
+                                // writes the row's as 0 and each cell's)
     };
     void rangee(const QList<int>& cellx, Cadre cadre);
     void termine();

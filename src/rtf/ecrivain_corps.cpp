@@ -101,10 +101,12 @@ int Ecrivain::numeroListe(const QTextList* l)
 
 namespace {
 
-// One level of Word's list definition: number style, text, indent.
-QByteArray niveauListe(const QTextListFormat& f, int k, int symbole)
+// One level of Word's list definition: number style, text, indent, and the numbers' size in
+// half-points (0: unsaid), which LibreOffice otherwise takes from the end of each item.
+QByteArray niveauListe(const QTextListFormat& f, int k, int symbole, int taille)
 {
-    const QByteArray retrait = "\\fi-360\\li" + QByteArray::number(720 * (k + 1));
+    const QByteArray retrait = "\\fi-360\\li" + QByteArray::number(720 * (k + 1))
+                               + (taille > 0 ? "\\fs" + QByteArray::number(taille) : QByteArray());
     if (estPuce(f.style()))
         return "{\\listlevel\\levelnfc23\\leveljc0\\levelfollow0\\levelstartat1{\\leveltext\\'01\\'b7;}"
                "{\\levelnumbers;}\\f"
@@ -144,9 +146,15 @@ QByteArray Ecrivain::tableListes() const
         const QByteArray n = QByteArray::number(i + 1);
         const QTextListFormat f = listes_[i]->format();
         const int niveaux = std::clamp(f.indent(), 1, 9);
+        // The numbers in the size of the first item's text.
+        const QTextBlock premier = listes_[i]->item(0);
+        const double points = premier.isValid() && premier.begin() != premier.end()
+                                  ? premier.begin().fragment().charFormat().font().pointSizeF()
+                                  : doc_.defaultFont().pointSizeF();
+        const int taille = points > 0 ? std::clamp(int(std::lround(points * 2)), 2, 3276) : 0;
         listes += "{\\list\\listtemplateid" + n + (niveaux == 1 ? "\\listsimple" : "");
         for (int k = 0; k < niveaux; ++k)
-            listes += niveauListe(f, k, symbole);
+            listes += niveauListe(f, k, symbole, taille);
         listes += "\\listid" + n + "}";
         surcharges += "{\\listoverride\\listid" + n + "\\listoverridecount0\\ls" + n + "}";
     }
@@ -293,6 +301,10 @@ void Ecrivain::bloc(const QTextBlock& b, bool dansTableau)
         diff(formatDe(b.charFormat()));
     for (auto it = b.begin(); !it.atEnd(); ++it)
         fragment(it.fragment());
+    // Word processors draw a list item's number in the format of its paragraph mark: the
+    // mark takes the item's first characters' format, not that of the answer lines after them.
+    if (b.textList() && b.begin() != b.end())
+        diff(formatDe(b.begin().fragment().charFormat()));
     // LibreOffice drops a whole paragraph whose mark is still raised or lowered.
     if (etat_.vertical != Vertical::Normal) {
         motCle("nosupersub");

@@ -217,6 +217,7 @@ void Lecteur::motTexte(QByteArrayView mot, bool aParam, int param)
         finCote();  // a paragraph's border, not a cell's
     else if (m.substr(0, 4) == "brdr" && m != "brdrcf") cote_.trait = true;  // \brdrs, \brdrdb, \brdrdot…
     else if (m == "trpaddl") cadre_.marge = std::clamp(param, 0, 1440);
+    else if (m == "clpadl" && cadre_.margeCellule < 0) cadre_.margeCellule = std::clamp(param, 0, 1440);
     else if (m == "emdash") ajouteCaractere(0x2014);
     else if (m == "endash") ajouteCaractere(0x2013);
     else if (m == "bullet") ajouteCaractere(0x2022);

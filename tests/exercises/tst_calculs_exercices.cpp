@@ -2,6 +2,7 @@
 // A figure quoted by an exercise is checked against what the pupil's procedure shows: the
 // same ticks as the scene (recording moves the dates), or the text a tool draws.
 
+#include "exercices/generateur.h"
 #include "exercices/reponses.h"
 #include "exercices/source.h"
 
@@ -46,6 +47,17 @@ private Q_SLOTS:
         QTest::newRow("Δv sur Mars") << dv << "deltav.norme(2)[lieu=Mars] = 1,11" << true;
         QTest::newRow("échelle Δv") << dv << "deltav.echelle = 2" << true;
         QTest::newRow("Δv à la première photographie") << dv << "deltav.norme(0) = 0" << false;
+        // Pictures are placed in whole twips: at another scale the photographs move a little.
+        QTest::newRow("échelle de la scène") << boule << "xphoto(3)[echelle=18] = 2,763" << true;
+        QTest::newRow("échelle par défaut") << boule << "xphoto(3) = 2,763" << false;
+        // The velocity and energy window's curves, and what the exported script prints.
+        QTest::newRow("courbe sans l'outil") << boule << "graphes.epp(0) = 39,2" << false;
+        QTest::newRow("courbe Epp") << boule + "outils: graphes\n" << "graphes.epp(0) = 39,2" << true;
+        QTest::newRow("courbe Em") << boule + "outils: graphes\n" << "graphes.em(0,8) = 61,7" << true;
+        QTest::newRow("courbe vy") << boule + "outils: graphes\n" << "graphes.vy(1) = -5,50" << true;
+        QTest::newRow("script v") << boule + "outils: python\n" << "python.v(1) = 6,765" << true;
+        QTest::newRow("script Δv") << boule + "outils: python\n" << "python.dv(2) = 2,940" << true;
+        QTest::newRow("script sans Δv en M1") << boule + "outils: python\n" << "python.dv(1) = 2,940" << false;
     }
     void controle()
     {
@@ -86,6 +98,35 @@ private Q_SLOTS:
         for (auto it = item.globalMatch(res); it.hasNext();)
             trouvees << int(it.next().captured(1).count("<br />"));
         QCOMPARE(trouvees, lignes);
+    }
+
+    // Every figure a course page quotes is checked or listed as data; list numbers, angles and
+    // factors without a unit are not figures.
+    void figuresDuCours_data()
+    {
+        QTest::addColumn<QString>("liste");
+        QTest::addColumn<QStringList>("absentes");
+        QTest::newRow("rien de listé") << "" << QStringList{"5,10", "150", "1 830"};
+        QTest::newRow("données") << "p.html: donnees 150; 1 830\n" << QStringList{"5,10"};
+        QTest::newRow("contrôlée") << "p.html: donnees 150; 1 830\np.html: hmax[angle=90,0; v0=10,0] = 5,10\n" << QStringList{};
+        QTest::newRow("flèche combinante") << "p.html: donnees 150; 1 830; 5,10\n" << QStringList{"p.html : flèche combinante (U+20D7) au lieu d'une image vecteur_*.png"};
+    }
+    void figuresDuCours()
+    {
+        QFETCH(QString, liste);
+        QFETCH(QStringList, absentes);
+        QTemporaryDir dossier;
+        QFile page(dossier.filePath("p.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<p>2. Lancée à 90°, la balle monte à 5,10&nbsp;m ; photographies toutes les 150 ms, "
+                   "rocher de 1&#8239;830&nbsp;kg, 3 fois.</p>");
+        if (QString::fromUtf8(QTest::currentDataTag()) == QStringLiteral("flèche combinante"))
+            page.write(QStringLiteral("<p>v\u20D7</p>").toUtf8());
+        page.close();
+        QStringList trouvees;
+        for (const QString& e : exercices::verifieCours(liste, dossier.path()))
+            trouvees << (e.contains(" cite ") ? e.section(" cite ", 1).section(", absent", 0, 0) : e);
+        QCOMPARE(trouvees, absentes);
     }
 
     // Every source says how the pupil runs the flight.

@@ -292,6 +292,10 @@ void TestEcrivain::cadreDesTableaux_data()
     QTest::newRow("traitement de texte") << "\\trowd\\trgaph108\\trpaddl108\\trpaddr108\\trpaddfl3\\trpaddfr3" + trait
                                                 + "\\cellx1500" + trait + "\\cellx3000"
                                          << 10 / 15.0 << 108 / 15.0 << 100.0;
+    // LibreOffice pads each cell and leaves its row at 0.
+    QTest::newRow("marge des cellules") << "\\trowd\\trpaddl0\\trpaddfl3\\clpadl90\\clpadfl3" + trait + "\\cellx1500"
+                                               + "\\clpadl90\\clpadfl3" + trait + "\\cellx3000"
+                                        << 10 / 15.0 << 90 / 15.0 << 100.0;
     QTest::newRow("trait sans epaisseur") << QByteArray("\\trowd\\clbrdrt\\brdrs\\cellx1500\\cellx3000") << 1.0
                                           << 2.0 << 100.0;
     QTest::newRow("sans bordure") << QByteArray("\\trowd\\clbrdrt\\brdrnone\\clbrdrl\\brdrnone\\cellx750\\cellx3000")

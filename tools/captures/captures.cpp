@@ -2,8 +2,10 @@
 // Renders the program's windows offscreen into the pictures of the help, and the course's
 // figures from the motion law, so both follow the program when it changes.
 //   captures-aide <data folder>
+//   captures-aide <data folder> vecteurs   the course's vector symbols alone
 
 #include "figures.h"
+#include "vecteurs.h"
 
 #include "calc/machine.h"
 #include "config/enregistrer.h"
@@ -83,6 +85,16 @@ int main(int argc, char** argv)
     const QDir data(QString::fromLocal8Bit(argv[1]));
     const QString aide = data.filePath(QStringLiteral("aide/images/"));
     const QString cours = data.filePath(QStringLiteral("cours/images/"));
+
+    // "captures-aide <data> vecteurs" draws the vector symbols alone and prints their tags.
+    QStringList balises;
+    for (const Figure& fig : vecteursCours(&balises))
+        enregistre(fig.image, cours + fig.nom);
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("vecteurs")) {
+        for (const QString& b : balises)
+            sortie << b << "\n";
+        return 0;
+    }
 
     // Message boxes and dialogs answered without a screen; the data beside this program.
     AvecPlateformeFactice faux;

@@ -2,6 +2,9 @@
 #include "calculs.h"
 
 #include "analyse/dessin.h"
+#include "analyse/energies.h"
+#include "analyse/scriptpython.h"
+#include "analyse/tableauvol.h"
 #include "analyse/tableau.h"
 #include "analyse/vecteurs.h"
 #include "core/nombres.h"
@@ -108,6 +111,8 @@ analyse::Conditions conditions(const Montage& m)
     c.rebondit = m.projectile == int(sim::Projectile::Ballon);
     c.echelle = m.echelleScene();
     c.trainee = m.frottements ? sim::coefficientTrainee(m.lieu, m.projectile) : 0.0;
+    // The tools are opened once the flight is over, when the recording has stopped: they see
+    // the balloon's bounces of a flight without photographs.
     return c;
 }
 
@@ -133,8 +138,71 @@ std::optional<double> photo(const Deroulement& r, const QString& n, int k)
     return n == QLatin1String("tphoto") ? p.t : n == QLatin1String("xphoto") ? p.x : p.y;
 }
 
+// A curve of the velocity and energy window at date t, as drawn: straight between its samples;
+// at an impact, where the date repeats, the value just before it.
+std::optional<double> courbe(const Montage& m, const QString& n, double t)
+{
+    static const QStringList noms = {QStringLiteral("vx"), QStringLiteral("vy"), QStringLiteral("v"),
+                                     QStringLiteral("ec"), QStringLiteral("epp"), QStringLiteral("em")};
+    const qsizetype k = noms.indexOf(n.mid(8));
+    if (k < 0)
+        return std::nullopt;
+    const sim::Vol vol(analyse::conditionsVol(conditions(m)));
+    const QVector<analyse::EchantillonVol> e = analyse::echantillonsVol(vol, masseDuProjectile(m.projectile));
+    const auto valeur = [k](const analyse::EchantillonVol& s) {
+        const double v[] = {s.vx, s.vy, s.v, s.e.ec, s.e.epp, s.e.em};
+        return v[k];
+    };
+    for (qsizetype i = 0; i + 1 < e.size(); ++i) {
+        const analyse::EchantillonVol &a = e.at(i), &b = e.at(i + 1);
+        if (a.t <= t && t <= b.t && b.t > a.t)
+            return valeur(a) + (valeur(b) - valeur(a)) * (t - a.t) / (b.t - a.t);
+    }
+    return std::nullopt;
+}
+
+// What the exported Python script prints, computed as it does from the lists it holds:
+// python.v(i) at M_i, python.dv(i) at M_i, python.attendu (g·2τ), python.points.
+std::optional<double> python(const Montage& m, const QString& n, int i)
+{
+    const analyse::Conditions c = conditions(m);
+    const analyse::Montage textes{texteDuLieu(m.lieu), texteDuProjectile(m.projectile), m.x0, m.y0, m.v0, m.angle};
+    const QString script = QString::fromUtf8(
+        analyse::scriptPython(analyse::tableauVol(c, textes), c, textes, analyse::VarianteScript::Complete));
+    const auto liste = [&](const QString& nom) {
+        const QRegularExpression re(QStringLiteral("\\n") + nom + QStringLiteral(" = \\[([^\\]]*)\\]"));
+        QVector<double> v;
+        for (const QString& s : re.match(script).captured(1).split(QLatin1Char(','), Qt::SkipEmptyParts))
+            v << s.trimmed().toDouble();
+        return v;
+    };
+    const auto constante = [&](const QString& nom) {
+        return QRegularExpression(QStringLiteral("\\n") + nom + QStringLiteral(" = ([-0-9.]+)")).match(script).captured(1).toDouble();
+    };
+    const QVector<double> x = liste(QStringLiteral("x")), y = liste(QStringLiteral("y"));
+    const double tau = constante(QStringLiteral("TAU"));
+    if (n == QLatin1String("python.attendu"))
+        return constante(QStringLiteral("G")) * 2 * tau;
+    if (n == QLatin1String("python.points"))
+        return x.size();
+    const auto vitesse = [&](int j) {  // v_j = M(j-1)M(j+1) / 2τ
+        return QPointF((x.at(j + 1) - x.at(j - 1)) / (2 * tau), (y.at(j + 1) - y.at(j - 1)) / (2 * tau));
+    };
+    if (n == QLatin1String("python.v") && i >= 1 && i + 1 < x.size())
+        return std::hypot(vitesse(i).x(), vitesse(i).y());
+    if (n == QLatin1String("python.dv") && i >= 2 && i + 2 < x.size()) {
+        const QPointF dv = vitesse(i + 1) - vitesse(i - 1);
+        return std::hypot(dv.x(), dv.y());
+    }
+    return std::nullopt;
+}
+
 std::optional<double> outil(const Montage& m, const QString& n, double arg)
 {
+    if (n.startsWith(QLatin1String("graphes.")))
+        return courbe(m, n, arg);
+    if (n.startsWith(QLatin1String("python.")))
+        return python(m, n, int(arg));
     const analyse::Conditions c = conditions(m);
     if (n == QLatin1String("marques.portee"))
         return nombreDuTexte(analyse::texteChute(analyse::resume(c)));
@@ -175,7 +243,8 @@ std::optional<double> grandeur(const Montage& m, const QString& nom, QString* er
     const analyse::Resume vol = analyse::resume(conditions(m));
 
     if (n.startsWith(QLatin1String("marques.")) || n.startsWith(QLatin1String("tableau."))
-        || n.startsWith(QLatin1String("deltav."))) {
+        || n.startsWith(QLatin1String("deltav.")) || n.startsWith(QLatin1String("graphes."))
+        || n.startsWith(QLatin1String("python."))) {
         if (const auto v = outil(m, n, arg))
             return v;
     } else if (!f.hasMatch()) {

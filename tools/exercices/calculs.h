@@ -50,7 +50,10 @@ Deroulement deroule(const Montage& m);
 // photos, tphoto(n), xphoto(n), yphoto(n) (n from 0), hphoto(k) (highest photograph of arc k).
 // What a tool shows: marques.portee, marques.hmax (the marks "Sommet et point de chute"),
 // tableau.t(n), tableau.x(n), tableau.y(n), tableau.vx(n), tableau.vy(n), tableau.v(n), the Δv
-// arrows: deltav.echelle (value of the scale arrow), deltav.x(n), deltav.y(n), deltav.norme(n).
+// arrows: deltav.echelle (value of the scale arrow), deltav.x(n), deltav.y(n), deltav.norme(n);
+// the curves of the velocity and energy window at date t: graphes.vx(t), graphes.vy(t),
+// graphes.v(t), graphes.ec(t), graphes.epp(t), graphes.em(t); what the exported Python script
+// prints: python.v(i), python.dv(i), python.attendu (g·2τ), python.points.
 // nullopt with a French message for an unknown name.
 std::optional<double> grandeur(const Montage& m, const QString& nom, QString* erreur = nullptr);
 

@@ -7,6 +7,8 @@
 #include "core/enregistrements.h"
 #include "rtf/rtf.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QTextDocument>
 
 namespace exercices {
@@ -160,11 +162,42 @@ QList<SourceExercice> lisSources(const QString& dossier, QStringList* erreurs)
     return sources;
 }
 
+namespace {
+
+// A figure as compared between a page and the list: no sign, no thousands separator.
+QString figure(QString texte)
+{
+    texte.remove(QRegularExpression(QStringLiteral("[\\s\\x{00A0}\\x{202F}]")));
+    return texte.startsWith(QLatin1Char('-')) || texte.startsWith(QChar(0x2212)) ? texte.mid(1) : texte;
+}
+
+// The figures a page quotes, as the reader sees them: numbers with decimals, and whole numbers
+// followed by a unit ("150 ms", "5 000 m"); list numbers, angles and factors are left out.
+QStringList figuresDeLaPage(const QString& html)
+{
+    QTextDocument doc;
+    doc.setHtml(html);
+    const QString texte = doc.toPlainText();
+    static const QRegularExpression nombre(QStringLiteral(
+        "(?<![\\d,.])(\\d{1,3}(?:[\\x{00A0}\\x{202F} ]\\d{3})+|\\d+)(,\\d+)?(?:[\\x{00A0}\\x{202F} ]?(ms|m/s|km/h|m|s|J|kg|N/kg|N|%)(?![\\w/]))?"));
+    QStringList figures;
+    for (auto it = nombre.globalMatch(texte); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.capturedLength(2) > 0 || m.capturedLength(3) > 0)
+            figures << m.captured(1) + m.captured(2);
+    }
+    return figures;
+}
+
+}  // namespace
+
 QStringList verifieCours(const QString& controles, const QString& dossierCours)
 {
     QStringList erreurs;
     SourceExercice cours;
     cours.outils = QStringList{QStringLiteral("marques"), QStringLiteral("tableau")};
+    // Per page, every figure the list accounts for: checked ones and the data of the set-ups.
+    QMap<QString, QSet<QString>> listees;
     const QStringList lignes = controles.split(QLatin1Char('\n'));
     for (int i = 0; i < lignes.size(); ++i) {
         const QString ligne = lignes.at(i).trimmed();
@@ -172,6 +205,13 @@ QStringList verifieCours(const QString& controles, const QString& dossierCours)
             continue;
         const qsizetype deuxPoints = ligne.indexOf(QLatin1Char(':'));
         const QString page = ligne.left(deuxPoints).trimmed();
+        static const QRegularExpression donnees(QStringLiteral("^[\\w.]+:\\s*donnees\\s+(.*)$"));
+        if (const QRegularExpressionMatch d = donnees.match(ligne); d.hasMatch()) {
+            for (const QString& v : d.captured(1).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                listees[page].insert(figure(v));
+            continue;
+        }
+        listees[page];
         Controle c;
         c.ligne = i + 1;
         const qsizetype egal = ligne.lastIndexOf(QLatin1Char('='));
@@ -187,7 +227,23 @@ QStringList verifieCours(const QString& controles, const QString& dossierCours)
             erreurs << QStringLiteral("%1: %2 ne cite pas %3").arg(i + 1).arg(page, valeur);
         if (const QString e = verifie(cours, c); !e.isEmpty())
             erreurs << page + QStringLiteral(":") + e;
+        listees[page].insert(figure(c.valeur));
     }
+    // A figure written on a page and in no list has been checked by no one.
+    const QStringList pages = QDir(dossierCours).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    for (const QString& page : pages) {
+        QFile f(QDir(dossierCours).filePath(page));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        const QString html = QString::fromUtf8(f.readAll());
+        for (const QString& v : figuresDeLaPage(html))
+            if (!listees.value(page).contains(figure(v)))
+                erreurs << QStringLiteral("%1 cite %2, absent de la liste des figures").arg(page, v);
+        // A combining arrow lands beside its letter: the pages show the vector pictures.
+        if (html.contains(QChar(0x20D7)))
+            erreurs << QStringLiteral("%1 : flèche combinante (U+20D7) au lieu d'une image vecteur_*.png").arg(page);
+    }
+    erreurs.removeDuplicates();
     return erreurs;
 }
 

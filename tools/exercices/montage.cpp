@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "montage.h"
 
+#include "sim/echelle.h"
+
 #include <QStringList>
 
 namespace exercices {
@@ -57,6 +59,13 @@ bool Montage::regle(const QString& cle, const QString& valeur)
         }
         return true;
     }
+    if (cle == QLatin1String("echelle")) {
+        const auto e = sim::Echelle::depuisTexte(v);
+        if (!e)
+            return false;
+        echelle = e->texte();
+        return true;
+    }
     QString* champ = cle == QLatin1String("x0")       ? &x0
                      : cle == QLatin1String("y0")     ? &y0
                      : cle == QLatin1String("v0")     ? &v0
@@ -85,6 +94,21 @@ double masseDuProjectile(int projectile)
 {
     static constexpr double masses[] = {0.180, 0.330, 0.450, 0.800, 1830.0};
     return projectile >= 0 && projectile < 5 ? masses[projectile] : 0.0;
+}
+
+QString texteDuLieu(int lieu)
+{
+    static const QStringList lieux = {QStringLiteral("Terre ( g = 9,8 N / kg )"), QStringLiteral("Lune ( g = 1,62 N / kg )"),
+                                      QStringLiteral("Mars ( g = 3,71 N / kg )")};
+    return lieux.value(lieu);
+}
+
+QString texteDuProjectile(int projectile)
+{
+    static const QStringList projectiles = {QStringLiteral("pomme ( m = 180 g )"), QStringLiteral("pierre ( m = 330 g )"),
+                                            QStringLiteral("ballon ( m = 450 g )"), QStringLiteral("boule de pétanque ( m = 800 g )"),
+                                            QStringLiteral("rocher ( m = 1830 kg )")};
+    return projectiles.value(projectile);
 }
 
 }  // namespace exercices

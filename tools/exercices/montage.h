@@ -36,5 +36,8 @@ struct Montage {
 float gDuLieu(int lieu);
 // The projectile's mass in kg, as its list entry gives it.
 double masseDuProjectile(int projectile);
+// The list entries, as the panel shows them ("Terre ( g = 9,8 N / kg )", "pomme ( m = 180 g )").
+QString texteDuLieu(int lieu);
+QString texteDuProjectile(int projectile);
 
 }  // namespace exercices

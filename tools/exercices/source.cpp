@@ -79,7 +79,7 @@ std::optional<SourceExercice> lisSource(const QString& texte, QString* erreur)
         else if (cle == QLatin1String("outils")) {
             static const QStringList connus = {QStringLiteral("marques"), QStringLiteral("tableau"),
                                                QStringLiteral("vecteurs"), QStringLiteral("deltav"),
-                                               QStringLiteral("graphes")};
+                                               QStringLiteral("graphes"), QStringLiteral("python")};
             for (const QString& o : valeur.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
                 if (!connus.contains(o.trimmed()))
                     return echec(i + 1, QStringLiteral("outil inconnu : %1").arg(o.trimmed()));

@@ -12,8 +12,10 @@
 //   procedure: chronophotographie   how the pupil runs the flight: "chronophotographie" (camera
 //                             button, photographs from date 0) or "animation" (start button)
 //   outils: marques, tableau  tools of the scene's context menu the pupil uses (figures named
-//                             "marques.…", "tableau.…" or "deltav.…" need theirs listed)
-//   lieu: Terre               statement set-up: lieu, projectile, options, x0, y0, v0, angle, chrono
+//                             "marques.…", "tableau.…", "deltav.…", "graphes.…" or "python.…" need
+//                             theirs listed)
+//   lieu: Terre               statement set-up: lieu, projectile, options, x0, y0, v0, angle, chrono,
+//                             echelle (the scene's scale in px/m: 36 unless given)
 //   correction.angle: 45,0    correction set-up: the statement's, with these changes
 //   correction.montage: oui   a correction set-up identical to the statement's
 //   enonce.montage: non       no set-up with the statement (the simulator is left as it is)
@@ -54,7 +56,7 @@ struct SourceExercice {
     QString htmlEnonce;
     QString htmlCorrection;             // empty: no correction text
     QList<Controle> controles;
-    QStringList outils;                 // "marques", "tableau", "vecteurs", "deltav", "graphes"
+    QStringList outils;                 // "marques", "tableau", "vecteurs", "deltav", "graphes", "python"
 
     bool corrige() const { return !htmlCorrection.isEmpty() || correction.has_value(); }
 };
