@@ -44,7 +44,7 @@ Vol::Vol(const ConditionsVol& c) : c_(c)
     const std::optional<double> sol = retourAuSol(arc);
     if (!sol)
         return;  // nothing flies: a single state at date 0
-    arc.tFin = arc.tPose = *sol;
+    arc.tFin = arc.tPose = arc.tSol = *sol;
     if (sort(arc))
         return;
     chute_ = *sol;
@@ -139,6 +139,8 @@ void Vol::rebonds(Arc arc)
             // Until the next impact, bounded by the law (the tick says where it is seen).
             const std::optional<double> sol = retourAuSol(arc);
             arc.tFin = arc.tPose = sol.value_or(arc.t0);
+            if (sol)
+                arc.tSol = *sol;
         }
     }
     arcs_.append(arc);
@@ -157,14 +159,14 @@ EtatVol Vol::etatSurArc(int i, double t) const
 {
     const Arc& a = arcs_[i];
     const double g = c_.g;
-    const double tau = t - a.t0;
     const double tauPose = std::min(t, a.tPose) - a.t0;
+    const double tauVitesse = std::min(t, a.tSol) - a.t0;
     if (a.integre) {
-        const EtatVol v = a.integre->etat(tau);
-        const EtatVol p = tauPose == tau ? v : a.integre->etat(tauPose);
+        const EtatVol v = a.integre->etat(tauVitesse);
+        const EtatVol p = tauPose == tauVitesse ? v : a.integre->etat(tauPose);
         return {p.x, std::max(p.y, 0.0), v.vx, v.vy};
     }
-    EtatVol e{a.x0 + a.vx * tauPose, a.y0 + a.vy * tauPose - 0.5 * g * tauPose * tauPose, a.vx, a.vy - g * tau};
+    EtatVol e{a.x0 + a.vx * tauPose, a.y0 + a.vy * tauPose - 0.5 * g * tauPose * tauPose, a.vx, a.vy - g * tauVitesse};
     if (e.y < 0)
         e.y = 0.0;  // the scene shows it on the ground past the crossing, until its tick puts it there
     return e;

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QVector>
 
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -46,6 +47,9 @@ struct Arc {
     double tFin = 0;
     double tPose = 0;  // ≤ tFin
     std::shared_ptr<const ArcIntegre> integre;  // with air resistance; none: the parabola
+    // Date the free flight meets the ground (≤ tPose). Past it the projectile lies on the
+    // ground: its velocity stays the one it met the ground with, until the bounce's tick.
+    double tSol = std::numeric_limits<double>::infinity();
 };
 
 enum class FinVol {

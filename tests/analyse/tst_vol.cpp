@@ -93,14 +93,19 @@ private Q_SLOTS:
         const sim::Vol vol(conditionsVol(c));
         QCOMPARE(vol.fin(), sim::FinVol::Arret);
         const QVector<EchantillonVol> e = echantillonsVol(vol, 0.45, 50);
+        // Em stays what it was at the arc's start until the impact (on the ground, waiting for the
+        // bounce's tick, the balloon does not gain speed), then drops at the impact.
         int impacts = 0;
-        for (int i = 1; i < e.size(); ++i) {
-            if (e[i].t != e[i - 1].t || e[i].v == 0)
+        double emArc = e.first().e.em;
+        for (int i = 1; i + 1 < e.size(); ++i) {  // the last sample: at rest
+            if (e[i].t != e[i - 1].t || e[i].v == 0) {
+                QVERIFY2(qAbs(e[i].e.em - emArc) < 1e-4 * emArc, qPrintable(QString::number(e[i].t)));
                 continue;
+            }
             ++impacts;
-            // The scene keeps the velocity after an impact as a 32-bit float.
-            QVERIFY(qAbs(e[i].e.ec / e[i - 1].e.ec - 0.49) < 1e-6);
+            QVERIFY(e[i].e.em < 0.6 * e[i - 1].e.em);
             QVERIFY(qAbs(e[i].e.epp) < 1e-9);
+            emArc = e[i].e.em;
         }
         // 14 m/s up: as the scene bounces (each impact seen at the first tick past the ground),
         // 10.27, 7.36, 5.28, 3.71, 2.61, 2.01 m/s up after the impacts, then below 2 m/s.
