@@ -6,6 +6,7 @@
 #include "graphs/pagegraphes.h"
 #include "platform/impression_fichier.h"
 #include "platform/plateforme.h"
+#include "widgets/agrandissement.h"
 #include "widgets/picturebox.h"
 
 #include <QGridLayout>
@@ -37,6 +38,8 @@ constexpr int hauteurAutour = 230;
 graphes::graphes(const EntreesGraphes& entrees, QWidget* parent)
     : QDialog(parent)
 {
+    // Drawn for the main window's design size, which it covers.
+    Agrandissement::suit(this, QSize(800, 600));
     construitControles(entrees.rectangle);
     Form_Load(entrees);
 }
