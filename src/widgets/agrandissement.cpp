@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QToolTip>
 #include <QtMath>
@@ -152,32 +153,29 @@ private:
         contenu_->setStyleSheet(fenetre_->styleSheet());
         if (fenetre_->testAttribute(Qt::WA_SetFont))
             contenu_->setFont(fenetre_->font());
-        contenu_->resize(disposee ? fenetre_->size() : conception_);
-        const auto liste = controles(fenetre_);
-        if (disposee)
-            contenu_->setLayout(fenetre_->layout());  // takes the laid-out controls with it
-        deplace(liste, contenu_);
-        contenu_->setParent(nullptr);
-
         // The window grows by the factor, unless it already covers more (the main window),
         // within the screen; centred where it was.
         const QRect ecran = fenetre_->screen() ? fenetre_->screen()->availableGeometry() : QRect();
         QSize taille = fenetre_->size().expandedTo(conception_ * f);
         if (ecran.isValid())
             taille = taille.boundedTo(ecran.size());
+        contenu_->resize(disposee ? taille / f : conception_);
+        const auto liste = controles(fenetre_);
+        if (disposee)
+            contenu_->setLayout(fenetre_->layout());  // takes the laid-out controls with it
+        deplace(liste, contenu_);
+        contenu_->setParent(nullptr);
+
         if (minAvant_ == maxAvant_)
             fenetre_->setFixedSize(taille);
         else
             fenetre_->setMinimumSize((minAvant_ * f).boundedTo(taille));
-        QRect place(QPoint(), taille);
-        place.moveCenter(avant_.center());
-        if (ecran.isValid()) {
-            place.moveRight(std::min(place.right(), ecran.right()));
-            place.moveBottom(std::min(place.bottom(), ecran.bottom()));
-            place.moveLeft(std::max(place.left(), ecran.left()));
-            place.moveTop(std::max(place.top(), ecran.top()));
-        }
-        fenetre_->setGeometry(place);
+        const QRect place = placeAgrandie(taille, ecran);
+        // A dialog never placed yet is centred over its parent by Qt, at its new size.
+        if (fenetre_->testAttribute(Qt::WA_Moved))
+            fenetre_->setGeometry(place);
+        else
+            fenetre_->resize(taille);
 
         vue_ = new Projection(fenetre_);
         vue_->setGeometry(fenetre_->rect());
@@ -185,8 +183,40 @@ private:
         if (disposee)
             vue_->fixeFacteur(f);
         vue_->show();
+        redispose();
         if (focus && contenu_->isAncestorOf(focus))
             focus->setFocus(Qt::OtherFocusReason);
+    }
+
+    // At the same relative place over its parent window (or centred where it was), in the
+    // screen: over the main window's corner, or centred over it, as at design size.
+    QRect placeAgrandie(QSize taille, const QRect& ecran) const
+    {
+        QRect place(QPoint(), taille);
+        place.moveCenter(avant_.center());
+        if (QWidget* parent = fenetre_->parentWidget() ? fenetre_->parentWidget()->window() : nullptr) {
+            const QRect cadre = parent->geometry();
+            auto relatif = [](int debut, int marge, int margeAgrandie) {
+                return marge > 0 ? qRound(double(debut) / marge * std::max(margeAgrandie, 0)) : margeAgrandie / 2;
+            };
+            place.moveTopLeft(cadre.topLeft() +
+                              QPoint(relatif(avant_.x() - cadre.x(), cadre.width() - avant_.width(), cadre.width() - taille.width()),
+                                     relatif(avant_.y() - cadre.y(), cadre.height() - avant_.height(), cadre.height() - taille.height())));
+        }
+        if (ecran.isValid()) {
+            place.moveRight(std::min(place.right(), ecran.right()));
+            place.moveBottom(std::min(place.bottom(), ecran.bottom()));
+            place.moveLeft(std::max(place.left(), ecran.left()));
+            place.moveTop(std::max(place.top(), ecran.top()));
+        }
+        return place;
+    }
+
+    // A window that places controls itself when resized places them again, in their new area.
+    void redispose()
+    {
+        QResizeEvent e(fenetre_->size(), fenetre_->size());
+        QCoreApplication::sendEvent(fenetre_, &e);
     }
 
     void retrecit()
@@ -205,6 +235,7 @@ private:
         fenetre_->setMinimumSize(minAvant_);
         fenetre_->setMaximumSize(maxAvant_);
         fenetre_->setGeometry(avant_);
+        redispose();
         facteur_ = 1.0;
         if (focus)
             focus->setFocus(Qt::OtherFocusReason);
