@@ -2,55 +2,17 @@
 // On a projector every window follows the main window's magnification, and comes back to its
 // design exactly when the main window does.
 
-#include "calc/machine.h"
-#include "config/enregistrer.h"
-#include "config/ouvrir.h"
 #include "core/module1.h"
-#include "exercises/fichexo.h"
-#include "graphs/energiesgraphes.h"
-#include "graphs/graphes.h"
-#include "platform/navigateur_aide.h"
+#include "fenetres_programme.h"
 #include "platform/plateforme_factice.h"
-#include "print/confimp.h"
-#include "scene/feuillep.h"
 #include "widgets/agrandissement.h"
 #include "widgets/projection.h"
 
 #include <QMenu>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-std::unique_ptr<QWidget> ouvre(const QString& nom, feuilleP& f)
-{
-    if (nom == QLatin1String("Fichexo")) {
-        auto w = std::make_unique<Fichexo>(&f);
-        w->Form_Load();
-        w->Form_Activate();
-        return w;
-    }
-    if (nom == QLatin1String("graphes"))
-        return std::make_unique<graphes>(f.entreesGraphes(), &f);
-    if (nom == QLatin1String("grapheEnergies"))
-        return std::make_unique<grapheEnergies>(f.entreesEnergies(), &f);
-    if (nom == QLatin1String("mesures"))
-        return std::make_unique<mesures>(f.entreesMesures(), &f);
-    if (nom == QLatin1String("Machine"))
-        return std::make_unique<Machine>(&f);
-    if (nom == QLatin1String("confimp"))
-        return std::make_unique<confimp>(f.Picture2, &f.sauvetage, &f);
-    if (nom == QLatin1String("ouvrir"))
-        return std::make_unique<ouvrir>(f);
-    if (nom == QLatin1String("enregistrer"))
-        return std::make_unique<enregistrer>(f);
-    if (nom == QLatin1String("aide"))
-        return std::make_unique<NavigateurAide>(QCoreApplication::applicationDirPath() + QStringLiteral("/aide/index.html"), &f);
-    auto boite = std::make_unique<QMessageBox>(QMessageBox::Question, QStringLiteral("Exercice"),
-                                               QStringLiteral("Ecraser l'ancien?"), QMessageBox::Yes | QMessageBox::No);
-    return boite;
-}
 
 double ecartMoyen(const QImage& a, const QImage& b)
 {
@@ -101,7 +63,7 @@ private Q_SLOTS:
         std::unique_ptr<QWidget> propre;
         QWidget* w = f.menuEchelle;
         if (nom != QLatin1String("menu")) {
-            propre = ouvre(nom, f);
+            propre = ouvreFenetre(nom, f);
             w = propre.get();
         }
         w->show();
