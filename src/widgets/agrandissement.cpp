@@ -83,7 +83,7 @@ public:
             if (vue_ && f != facteur_)
                 retrecit();
             if (!vue_ && f > 1.0 && fenetre_->isVisible())
-                agrandit(f);
+                agrandit(f, false);
         });
     }
 
@@ -99,7 +99,7 @@ protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
         if (e->type() == QEvent::Show && !vue_ && Agrandissement::instance().facteur() > 1.0)
-            agrandit(Agrandissement::instance().facteur());
+            agrandit(Agrandissement::instance().facteur(), true);
         else if (e->type() == QEvent::Resize && vue_)
             vue_->setGeometry(fenetre_->rect());
         return false;
@@ -130,7 +130,7 @@ private:
         }
     }
 
-    void agrandit(double f)
+    void agrandit(double f, bool alAffichage)
     {
         facteur_ = f;
         // Taken from the control before it moves: hiding a focused control would pass the
@@ -171,8 +171,8 @@ private:
         else
             fenetre_->setMinimumSize((minAvant_ * f).boundedTo(taille));
         const QRect place = placeAgrandie(taille, ecran);
-        // A dialog never placed yet is centred over its parent by Qt, at its new size.
-        if (fenetre_->testAttribute(Qt::WA_Moved))
+        // A dialog being shown and never placed is centred over its parent by Qt, at its new size.
+        if (!alAffichage || fenetre_->testAttribute(Qt::WA_Moved))
             fenetre_->setGeometry(place);
         else
             fenetre_->resize(taille);

@@ -125,6 +125,12 @@ private Q_SLOTS:
                              QMessageBox::Yes | QMessageBox::No);
         question.show();
         QVERIFY(question.width() > 2 * largeurQuestion);
+        // The keyboard reaches the dialog through the view: Return, its default button.
+        tableau.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&tableau));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!tableau.isVisible());
+        tableau.show();
         Agrandissement::instance().changeFacteur(1.0);
         QCOMPARE(tableau.size(), QSize(780, 580));
         QCOMPARE(nouveau.font().pointSizeF(), policeMenu);
