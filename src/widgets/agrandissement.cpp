@@ -54,7 +54,8 @@ protected:
 
     void keyPressEvent(QKeyEvent* e) override
     {
-        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        const bool sansTouche = !e->modifiers() || (e->modifiers() == Qt::KeypadModifier && e->key() == Qt::Key_Enter);
+        if (sansTouche && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
             for (QPushButton* b : findChildren<QPushButton*>())
                 if (b->isDefault() && b->isVisible() && b->isEnabled()) {
                     b->click();
