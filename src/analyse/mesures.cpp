@@ -6,6 +6,7 @@
 #include "platform/impression_fichier.h"
 #include "analyse/tableurods.h"
 #include "platform/plateforme.h"
+#include "widgets/agrandissement.h"
 
 #include <QAbstractTableModel>
 #include <QDialogButtonBox>
@@ -154,6 +155,7 @@ mesures::mesures(const EntreesMesures& entrees, QWidget* parent)
     connect(fermer, &QPushButton::clicked, this, &mesures::fermer_Click);
 
     resize(780, 580);
+    Agrandissement::suit(this);
     if (parent)
         move(parent->geometry().center() - rect().center());
 }

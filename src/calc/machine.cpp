@@ -4,6 +4,7 @@
 #include "calc/machine.h"
 
 #include "core/module1.h"
+#include "widgets/agrandissement.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -89,6 +90,7 @@ Machine::Machine(QWidget* parent)
     setWindowTitle(QStringLiteral("Machine à calculer"));
     setFixedSize(enPixels(QRectF(0, 0, largeurUnites, hauteurUnites)).size());
     setStyleSheet(QLatin1String(feuilleDeStyle));
+    Agrandissement::suit(this);
 
     z1 = new QLineEdit(this);
     z1->setObjectName(QStringLiteral("z1"));

@@ -8,6 +8,7 @@
 #include "core/chemins.h"
 #include "core/module1.h"
 #include "platform/plateforme.h"
+#include "widgets/agrandissement.h"
 #include "scene/feuillep.h"
 #include "widgets/dirlistbox.h"
 #include "widgets/drivelistbox.h"
@@ -26,6 +27,7 @@ enregistrer::enregistrer(feuilleP& feuille) : QDialog(&feuille), feuille_(feuill
     setObjectName(QStringLiteral("enregistrer"));
     setWindowTitle(QStringLiteral("Enregistrer les paramètres."));
     setFixedSize(Config::pixels(5565), Config::pixels(6615));
+    Agrandissement::suit(this);
 
     Label1 = place(new QLabel(QStringLiteral("Lecteur:"), this), "Label1", twips(1080, 120, 1215, 255));
     Drive1 = place(new DriveListBox(QStringLiteral("Drive1"), this), "Drive1", twips(360, 360, 2415, 315));

@@ -7,6 +7,7 @@
 #include "core/chemins.h"
 #include "core/module1.h"
 #include "platform/plateforme.h"
+#include "widgets/agrandissement.h"
 #include "scene/feuillep.h"
 #include "widgets/dirlistbox.h"
 #include "widgets/drivelistbox.h"
@@ -27,6 +28,7 @@ ouvrir::ouvrir(feuilleP& feuille) : QDialog(&feuille), feuille_(feuille)
     setObjectName(QStringLiteral("ouvrir"));
     setWindowTitle(QStringLiteral("Ouvrir une configuration"));
     setFixedSize(Config::pixels(5535), Config::pixels(6345));
+    Agrandissement::suit(this);
 
     Label1 = place(new QLabel(QStringLiteral("Lecteur:"), this), "Label1", twips(360, 120, 2415, 255));
     Drive1 = place(new DriveListBox(QStringLiteral("Drive1"), this), "Drive1", twips(360, 360, 2415, 315));

@@ -7,6 +7,7 @@
 #include "exercises/dessins.h"
 #include "platform/plateforme.h"
 #include "scene/feuillep.h"
+#include "widgets/agrandissement.h"
 #include "widgets/dirlistbox.h"
 #include "widgets/drivelistbox.h"
 #include "widgets/filelistbox.h"
@@ -53,6 +54,7 @@ Fichexo::Fichexo(feuilleP* principale)
     setWindowTitle(QStringLiteral("Exercices"));
     setModal(true);
     resize(800, 600);
+    Agrandissement::suit(this);
     creeControles();
     creeMenu();
     connecteControles();

@@ -6,6 +6,7 @@
 #include "graphs/pageimprimee.h"
 #include "platform/impression_fichier.h"
 #include "platform/plateforme.h"
+#include "widgets/agrandissement.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -65,6 +66,7 @@ grapheEnergies::grapheEnergies(const EntreesEnergies& entrees, QWidget* parent)
     : QDialog(parent), entrees_(entrees)
 {
     setObjectName(QStringLiteral("grapheEnergies"));
+    Agrandissement::suit(this, QSize(800, 600));
     setWindowTitle(titreFenetre + QStringLiteral(" : ") + entrees.titre);
     titre = titreGraphes("titre", titreFenetre, QStringLiteral("Times New Roman"), 18, this);
     titreVitesses = titreGraphes("titreVitesses", QStringLiteral("vx (t), vy (t), v (t)"), QStringLiteral("Arial"), 12, this);

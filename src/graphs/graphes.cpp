@@ -6,6 +6,7 @@
 #include "graphs/pagegraphes.h"
 #include "platform/impression_fichier.h"
 #include "platform/plateforme.h"
+#include "widgets/agrandissement.h"
 #include "widgets/picturebox.h"
 
 #include <QGridLayout>
@@ -37,6 +38,8 @@ constexpr int hauteurAutour = 230;
 graphes::graphes(const EntreesGraphes& entrees, QWidget* parent)
     : QDialog(parent)
 {
+    // Drawn for the main window's design size, which it covers.
+    Agrandissement::suit(this, QSize(800, 600));
     construitControles(entrees.rectangle);
     Form_Load(entrees);
 }
@@ -57,9 +60,10 @@ void graphes::ajouteEnergies(const std::function<void(QWidget*)>& energies)
 void graphes::resizeEvent(QResizeEvent* e)
 {
     QDialog::resizeEvent(e);
+    // In the corner of the controls' area: the window's, or the magnified content's.
     if (vitessesEnergies)
-        vitessesEnergies->move(width() - vitessesEnergies->width() - margeLaterale,
-                               height() - vitessesEnergies->height() - 12);
+        vitessesEnergies->move(vitessesEnergies->parentWidget()->width() - vitessesEnergies->width() - margeLaterale,
+                               vitessesEnergies->parentWidget()->height() - vitessesEnergies->height() - 12);
 }
 
 void graphes::vitessesEnergies_Click()
@@ -70,7 +74,8 @@ void graphes::vitessesEnergies_Click()
 
 void graphes::construitControles(const QRect& rectangle)
 {
-    const QSize fenetre = rectangle.isValid() ? rectangle.size() : QSize(800, 600);
+    // Magnified, the window shows its content at design size: the graphs are sized for that.
+    const QSize fenetre = rectangle.isValid() ? rectangle.size() / Agrandissement::instance().facteur() : QSize(800, 600);
     // The three graphs share the width; the drawing is scaled, the numbers stay those of the
     // 235-unit frame.
     const int parLargeur = (fenetre.width() - 2 * margeLaterale - 2 * ecartColonnes) / 3;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/navigateur_aide.h"
 
+#include "widgets/agrandissement.h"
+
 #include <algorithm>
 
 #include <QDir>
@@ -119,6 +121,7 @@ NavigateurAide::NavigateurAide(const QString& fichier, QWidget* parent)
 {
     setObjectName(QStringLiteral("NavigateurAide"));
     resize(tailleAide(screen() ? screen()->availableGeometry().size() : QSize(800, 600)));
+    Agrandissement::suit(this);
 
     page_->setObjectName(QStringLiteral("page"));
     page_->setOpenExternalLinks(true);

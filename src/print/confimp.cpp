@@ -3,6 +3,7 @@
 
 #include "platform/impression_fichier.h"
 #include "platform/plateforme.h"
+#include "widgets/agrandissement.h"
 #include "widgets/picturebox.h"
 #include "widgets/controles.h"
 
@@ -46,6 +47,7 @@ confimp::confimp(PictureBox* scene, QImage* sauvetage, QWidget* parent)
     setObjectName(QStringLiteral("confimp"));
     setWindowTitle(titre);
     setFixedSize(372, 226);
+    Agrandissement::suit(this);
 
     Frame1 = cree<QGroupBox>(this, QStringLiteral("Frame1"), QRect(10, 8, 352, 96));
     Frame1->setTitle(QStringLiteral("Options"));

@@ -6,6 +6,7 @@
 #include "scene/feuillep.h"
 
 #include "scene/aides.h"
+#include "widgets/agrandissement.h"
 #include "widgets/projection.h"
 
 #include <QApplication>
@@ -103,6 +104,8 @@ void feuilleP::ajusteEchelle()
     const double facteur = std::min(double(width()) / tailleDeConception.width(),
                                     double(height()) / tailleDeConception.height());
     const bool agrandi = facteur > 1.0;
+    // Every other window follows.
+    Agrandissement::instance().changeFacteur(agrandi ? facteur : 1.0, this);
     if (agrandi == (projection_ != nullptr)) {
         if (projection_)
             projection_->setGeometry(rect());

@@ -4,8 +4,10 @@
 #include <QGraphicsProxyWidget>
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <QtMath>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -62,6 +64,9 @@ Projection::~Projection()
 void Projection::montre(QWidget* contenu)
 {
     rend();
+    for (QWidget* w : contenu->findChildren<QWidget*>())
+        polices_.append({w, w->font(), w->testAttribute(Qt::WA_SetFont)});
+    polices_.prepend({contenu, contenu->font(), contenu->testAttribute(Qt::WA_SetFont)});
     proxy_ = new ProxyEnBoucle;
     proxy_->setWidget(contenu);
     scene_.addItem(proxy_);
@@ -84,6 +89,16 @@ QWidget* Projection::rend()
     proxy_ = nullptr;
     if (w)
         w->setParent(nullptr);
+    // In the view every control inherited the view's font and kept it: the given fonts come
+    // back, and with them the captions' widths (parents first, so children inherit again).
+    for (const Police& p : std::as_const(polices_)) {
+        if (!p.controle || (p.controle->font() == p.police && p.controle->testAttribute(Qt::WA_SetFont) == p.explicite))
+            continue;
+        p.controle->setFont(p.explicite ? p.police : QFont());
+        if (p.controle->font() != p.police)
+            p.controle->setFont(p.police);
+    }
+    polices_.clear();
     return w;
 }
 
@@ -94,15 +109,28 @@ QWidget* Projection::contenu() const
 
 double Projection::facteur() const
 {
+    if (facteurFixe_ > 0.0)
+        return facteurFixe_;
     const QRectF r = scene_.sceneRect();
     if (r.isEmpty())
         return 1.0;
     return std::min(viewport()->width() / r.width(), viewport()->height() / r.height());
 }
 
+void Projection::fixeFacteur(double facteur)
+{
+    facteurFixe_ = facteur;
+    ajuste();
+}
+
 void Projection::ajuste()
 {
     const double f = facteur();
+    if (facteurFixe_ > 0.0 && proxy_ && proxy_->widget()) {
+        const QSize taille(qFloor(viewport()->width() / f), qFloor(viewport()->height() / f));
+        proxy_->widget()->resize(taille);
+        scene_.setSceneRect(QRectF(QPointF(0, 0), taille));
+    }
     setTransform(QTransform::fromScale(f, f));
     centerOn(scene_.sceneRect().center());
 }

@@ -6,6 +6,7 @@
 // magnified size (crisp) and pictures are smoothed.
 
 #include <QGraphicsView>
+#include <QPointer>
 
 class QGraphicsProxyWidget;
 
@@ -21,8 +22,10 @@ public:
     QWidget* rend();
     QWidget* contenu() const;
 
-    // The magnification that fills the view: the smaller of the two ratios.
+    // The magnification that fills the view: the smaller of the two ratios; or, once fixed,
+    // that factor, the widget then being resized to fill the view at it (a laid-out window).
     double facteur() const;
+    void fixeFacteur(double facteur);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -33,4 +36,12 @@ private:
 
     QGraphicsScene scene_;
     QGraphicsProxyWidget* proxy_ = nullptr;
+    double facteurFixe_ = 0.0;
+    // Each control's font as it was given, put back when the widget leaves the view.
+    struct Police {
+        QPointer<QWidget> controle;
+        QFont police;
+        bool explicite;
+    };
+    QList<Police> polices_;
 };
