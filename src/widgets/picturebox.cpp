@@ -38,6 +38,7 @@ void PictureBox::setTaille(const QSize& taille)
         QPainter p(&calque_);
         p.drawImage(0, 0, ancien);
     }
+    calqueChange();
     if (echelle_.isNull())
         echelle_ = QRectF(0, 0, taille.width(), taille.height());
     setEchelle(echelle_);
@@ -97,11 +98,13 @@ void PictureBox::fixeDessin()
 {
     fond_ = ImageSansSurcouche();
     calque_.fill(Qt::transparent);
+    calqueChange();
 }
 
 void PictureBox::Cls()
 {
     calque_.fill(Qt::transparent);
+    calqueChange();
     courant = QPointF(0, 0);
     update();
 }
@@ -131,7 +134,9 @@ void PictureBox::Line(QPointF a, QPointF b, const QColor& c)
     p.setPen(crayon(c));
     p.drawLine(a, b);
     courant = b;
-    update(versPixels_.mapRect(QRectF(a, b).normalized()).toAlignedRect().adjusted(-2, -2, 2, 2));
+    const QRect zone = versPixels_.mapRect(QRectF(a, b).normalized()).toAlignedRect().adjusted(-2, -2, 2, 2);
+    calqueChange(zone.adjusted(-drawWidth, -drawWidth, drawWidth, drawWidth));
+    update(zone);
 }
 
 void PictureBox::LigneVers(QPointF b, const QColor& c)
@@ -150,6 +155,7 @@ void PictureBox::Box(QPointF a, QPointF b, const QColor& c, bool plein)
     else
         p.drawRect(r);
     courant = b;
+    calqueChange();
     update();
 }
 
@@ -160,6 +166,7 @@ void PictureBox::PSet(QPointF pt, const QColor& c)
     p.setPen(crayon(c));
     p.drawPoint(pt);
     courant = pt;
+    calqueChange();
     update();
 }
 
@@ -172,6 +179,7 @@ void PictureBox::Print(const QString& texte, bool finLigne)
     p.setPen(foreColor);
     const QFontMetricsF m(police, &calque_);
     p.drawText(QPointF(courant.x(), courant.y() + m.ascent()), texte);
+    calqueChange();
     update();
     if (finLigne)
         courant = QPointF(echelle_.left(), courant.y() + m.height());
@@ -184,7 +192,9 @@ void PictureBox::PaintPicture(const QImage& image, QPointF pt)
     QPainter p(&calque_);
     prepare(p);
     p.drawImage(pt, image);
-    update(versPixels_.mapRect(QRectF(pt, image.size())).toAlignedRect().adjusted(-1, -1, 1, 1));
+    const QRect zone = versPixels_.mapRect(QRectF(pt, image.size())).toAlignedRect().adjusted(-1, -1, 1, 1);
+    calqueChange(zone);
+    update(zone);
 }
 
 double PictureBox::TextWidth(const QString& texte) const
@@ -222,39 +232,79 @@ void PictureBox::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
     const QRect zone = e->rect();
-    p.fillRect(zone, fondCouleur_);
-    if (!fond_.isNull())
-        dessineFond(p, zone);
-    p.drawImage(zone.topLeft(), calque_, zone);
-    if (!surcouche_.isNull())
-        p.drawImage(zone.topLeft(), surcouche_, zone);
+    if (!dessineAgrandi(p, zone)) {
+        p.fillRect(zone, fondCouleur_);
+        if (!fond_.isNull())
+            p.drawImage(zone.topLeft(), fond_, zone);
+        p.drawImage(zone.topLeft(), calque_, zone);
+        if (!surcouche_.isNull())
+            p.drawImage(zone.topLeft(), surcouche_, zone);
+    }
     for (const ImageControl* image : images_)
         if (image->isVisible() && !image->picture().isNull() && image->rect().intersects(zone))
             p.drawImage(QPointF(image->left(), image->top()), image->picture());
 }
 
-void PictureBox::dessineFond(QPainter& p, const QRect& zone)
+void PictureBox::calqueChange(const QRect& zone)
+{
+    calqueModifie_ = zone.isNull() ? rect() : calqueModifie_.united(zone);
+}
+
+bool PictureBox::dessineAgrandi(QPainter& p, const QRect& zone)
 {
     const QTransform t = p.deviceTransform();
     const qreal f = t.m11();
     if (t.type() != QTransform::TxScale || f <= 1.0 || !qFuzzyCompare(f, t.m22()) ||
         !p.testRenderHint(QPainter::SmoothPixmapTransform)) {
-        p.drawImage(zone.topLeft(), fond_, zone);
-        fondAgrandi_ = QImage();
-        return;
+        agrandi_ = fondAgrandi_ = QImage();
+        return false;
     }
-    const QSize taille(qRound(fond_.width() * f), qRound(fond_.height() * f));
-    if (fondAgrandi_.size() != taille || cleAgrandi_ != fond_.cacheKey()) {
-        fondAgrandi_ = fond_.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        cleAgrandi_ = fond_.cacheKey();
+    const QSize taille(qRound(width() * f), qRound(height() * f));
+    const bool refait = agrandi_.size() != taille || facteurAgrandi_ != f || cleFond_ != fond_.cacheKey() ||
+                        cleSurcouche_ != surcouche_.cacheKey() || couleurAgrandi_ != fondCouleur_;
+    if (refait) {
+        agrandi_ = QImage(taille, QImage::Format_RGB32);
+        fondAgrandi_ = fond_.isNull() ? QImage()
+                                      : fond_.scaled(QSize(qRound(fond_.width() * f), qRound(fond_.height() * f)),
+                                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        facteurAgrandi_ = f;
+        cleFond_ = fond_.cacheKey();
+        cleSurcouche_ = surcouche_.cacheKey();
+        couleurAgrandi_ = fondCouleur_;
+        calqueModifie_ = rect();
+    }
+    if (!calqueModifie_.isEmpty()) {
+        // The smoothing reads a pixel around each one: the changed place is widened by two.
+        compose(calqueModifie_.adjusted(-2, -2, 2, 2));
+        calqueModifie_ = QRect();
     }
     // Drawn in the view's pixels: the zone widened to whole pixels, the clip keeps the rest.
     p.save();
     p.scale(1.0 / f, 1.0 / f);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect source = QRectF(QPointF(zone.topLeft()) * f, QSizeF(zone.size()) * f).toAlignedRect();
-    p.drawImage(source.topLeft(), fondAgrandi_, source);
+    p.drawImage(source.topLeft(), agrandi_, source);
     p.restore();
+    return true;
+}
+
+void PictureBox::compose(const QRect& zone)
+{
+    const qreal f = facteurAgrandi_;
+    const QRect cible =
+        QRectF(QPointF(zone.topLeft()) * f, QSizeF(zone.size()) * f).toAlignedRect().intersected(agrandi_.rect());
+    if (cible.isEmpty())
+        return;
+    QPainter p(&agrandi_);
+    p.setClipRect(cible);
+    p.fillRect(cible, fondCouleur_);
+    if (!fondAgrandi_.isNull())
+        p.drawImage(cible.topLeft(), fondAgrandi_, cible);
+    p.scale(f, f);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    p.drawImage(0, 0, calque_);
+    if (!surcouche_.isNull())
+        p.drawImage(0, 0, surcouche_);
 }
 
 ImageControl* PictureBox::imageSous(QPointF pt) const
