@@ -126,8 +126,9 @@ public:
     // Shown after a copy of the scene to the clipboard.
     QString confirmationCopie;
 
-    // The persistent image of the window's own background.
-    const QImage& fondFenetre() const { return fondFenetre_; }
+    // Paints the window's own background in `zone`, in the painter's scale: drawn where it is
+    // shown rather than kept as an image of the whole window.
+    void dessineFondFenetre(QPainter& p, const QRect& zone) const;
 
     // The scene's context menu `menuScene` and the measurements it draws (feuillep_mesures.cpp).
     MesuresScene* mesuresScene = nullptr;
@@ -233,7 +234,6 @@ private:
     void mesuresTick();
     void mesuresEfface();
 
-    QImage fondFenetre_;
 
     void installeEchelle();
     bool toucheEchelle(QKeyEvent* e);
