@@ -31,11 +31,10 @@ PictureBox::~PictureBox()
 void PictureBox::setTaille(const QSize& taille)
 {
     setFixedSize(taille);
-    QImage ancien = calque_;
-    calque_ = QImage(taille, QImage::Format_ARGB32_Premultiplied);
-    calque_.fill(Qt::transparent);
-    if (!ancien.isNull()) {
-        QPainter p(&calque_);
+    if (!calque_.isNull()) {
+        const QImage ancien = calque_;
+        calque_ = QImage();
+        QPainter p(&calque());
         p.drawImage(0, 0, ancien);
     }
     calqueChange();
@@ -74,7 +73,8 @@ QImage PictureBox::ImageSansSurcouche() const
     QPainter p(&composite);
     if (!fond_.isNull())
         p.drawImage(0, 0, fond_);
-    p.drawImage(0, 0, calque_);
+    if (!calque_.isNull())
+        p.drawImage(0, 0, calque_);
     return composite;
 }
 
@@ -97,13 +97,29 @@ void PictureBox::setSurcouche(const QImage& image)
 void PictureBox::fixeDessin()
 {
     fond_ = ImageSansSurcouche();
-    calque_.fill(Qt::transparent);
+    calque_ = QImage();
     calqueChange();
+}
+
+QImage& PictureBox::calque()
+{
+    if (calque_.isNull()) {
+        calque_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        calque_.fill(Qt::transparent);
+    }
+    return calque_;
+}
+
+const QImage& PictureBox::mesureur()
+{
+    // Same resolution as the drawing layer, which may not exist yet.
+    static const QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+    return image;
 }
 
 void PictureBox::Cls()
 {
-    calque_.fill(Qt::transparent);
+    calque_ = QImage();
     calqueChange();
     courant = QPointF(0, 0);
     update();
@@ -129,7 +145,7 @@ void PictureBox::prepare(QPainter& p) const
 
 void PictureBox::Line(QPointF a, QPointF b, const QColor& c)
 {
-    QPainter p(&calque_);
+    QPainter p(&calque());
     prepare(p);
     p.setPen(crayon(c));
     p.drawLine(a, b);
@@ -146,7 +162,7 @@ void PictureBox::LigneVers(QPointF b, const QColor& c)
 
 void PictureBox::Box(QPointF a, QPointF b, const QColor& c, bool plein)
 {
-    QPainter p(&calque_);
+    QPainter p(&calque());
     prepare(p);
     p.setPen(crayon(c));
     const QRectF r = QRectF(a, b).normalized();
@@ -161,7 +177,7 @@ void PictureBox::Box(QPointF a, QPointF b, const QColor& c, bool plein)
 
 void PictureBox::PSet(QPointF pt, const QColor& c)
 {
-    QPainter p(&calque_);
+    QPainter p(&calque());
     prepare(p);
     p.setPen(crayon(c));
     p.drawPoint(pt);
@@ -172,12 +188,12 @@ void PictureBox::PSet(QPointF pt, const QColor& c)
 
 void PictureBox::Print(const QString& texte, bool finLigne)
 {
-    QPainter p(&calque_);
+    QPainter p(&calque());
     prepare(p);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(police);
     p.setPen(foreColor);
-    const QFontMetricsF m(police, &calque_);
+    const QFontMetricsF m(police, &mesureur());
     p.drawText(QPointF(courant.x(), courant.y() + m.ascent()), texte);
     calqueChange();
     update();
@@ -189,7 +205,7 @@ void PictureBox::Print(const QString& texte, bool finLigne)
 
 void PictureBox::PaintPicture(const QImage& image, QPointF pt)
 {
-    QPainter p(&calque_);
+    QPainter p(&calque());
     prepare(p);
     p.drawImage(pt, image);
     const QRect zone = versPixels_.mapRect(QRectF(pt, image.size())).toAlignedRect().adjusted(-1, -1, 1, 1);
@@ -199,12 +215,12 @@ void PictureBox::PaintPicture(const QImage& image, QPointF pt)
 
 double PictureBox::TextWidth(const QString& texte) const
 {
-    return QFontMetricsF(police, &calque_).horizontalAdvance(texte);
+    return QFontMetricsF(police, &mesureur()).horizontalAdvance(texte);
 }
 
 double PictureBox::TextHeight(const QString&) const
 {
-    return QFontMetricsF(police, &calque_).height();
+    return QFontMetricsF(police, &mesureur()).height();
 }
 
 void PictureBox::ajouteImage(ImageControl* image)
@@ -236,7 +252,8 @@ void PictureBox::paintEvent(QPaintEvent* e)
         p.fillRect(zone, fondCouleur_);
         if (!fond_.isNull())
             p.drawImage(zone.topLeft(), fond_, zone);
-        p.drawImage(zone.topLeft(), calque_, zone);
+        if (!calque_.isNull())
+            p.drawImage(zone.topLeft(), calque_, zone);
         if (!surcouche_.isNull())
             p.drawImage(zone.topLeft(), surcouche_, zone);
     }
@@ -302,7 +319,8 @@ void PictureBox::compose(const QRect& zone)
         p.drawImage(cible.topLeft(), fondAgrandi_, cible);
     p.scale(f, f);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    p.drawImage(0, 0, calque_);
+    if (!calque_.isNull())
+        p.drawImage(0, 0, calque_);
     if (!surcouche_.isNull())
         p.drawImage(0, 0, surcouche_);
 }

@@ -92,6 +92,9 @@ private:
     void compose(const QRect& zone);
     // The drawing layer changed in `zone` (pixels; null: anywhere).
     void calqueChange(const QRect& zone = QRect());
+    // The drawing layer, made at the first drawing: a box never drawn on holds none.
+    QImage& calque();
+    static const QImage& mesureur();
 
     QImage fond_;
     // Background, drawing layer and overlay smoothed once at a magnified view's scale and kept,
