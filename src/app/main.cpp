@@ -12,6 +12,8 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
 
 QStringList argumentsDe(int argc, char** argv)
@@ -64,13 +66,20 @@ int main(int argc, char** argv)
 
     feuilleP fenetre;
     Config::installe(fenetre);
-    // The exercise window lives with the main window and hands it the exercise menu.
-    Fichexo exercices(&fenetre);
+    // The exercise window lives with the main window and hands it the exercise menu; it is made
+    // when first asked for.
+    std::unique_ptr<Fichexo> exercices;
+    auto lesExercices = [&]() -> Fichexo& {
+        if (!exercices)
+            exercices = std::make_unique<Fichexo>(&fenetre);
+        return *exercices;
+    };
+    fenetre.prepareExercices = [&] { lesExercices(); };
     signalePremiereImage(fenetre);
     fenetre.show();
     // A file given by the file manager or the terminal opens once the window is up, so that
     // its messages, if any, stand over it.
     if (!arguments.fichier.isEmpty())
-        QTimer::singleShot(0, &fenetre, [&] { ouvreFichier(fenetre, exercices, arguments.fichier); });
+        QTimer::singleShot(0, &fenetre, [&] { ouvreFichier(fenetre, lesExercices(), arguments.fichier); });
     return app.exec();
 }

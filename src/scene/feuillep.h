@@ -98,6 +98,9 @@ public:
     QToolButton* btexo;
     // The exercise menu, handed over by the exercise window; null again once that window is gone.
     QPointer<QMenu> optionexo;
+    // Makes the exercise window, which hands over its menu, at the first press of btexo: the
+    // start-up does not build a window it may never show.
+    std::function<void()> prepareExercices;
     QToolButton* Image1;     // shows the parameter panel
     QToolButton* Image3;     // shows the options
     QToolButton* Image4;     // "Stop"
