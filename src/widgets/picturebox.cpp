@@ -248,7 +248,8 @@ void PictureBox::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
     const QRect zone = e->rect();
-    if (!dessineAgrandi(p, zone)) {
+    const bool agrandi = dessineAgrandi(p, zone);
+    if (!agrandi) {
         p.fillRect(zone, fondCouleur_);
         if (!fond_.isNull())
             p.drawImage(zone.topLeft(), fond_, zone);
@@ -257,9 +258,29 @@ void PictureBox::paintEvent(QPaintEvent* e)
         if (!surcouche_.isNull())
             p.drawImage(zone.topLeft(), surcouche_, zone);
     }
-    for (const ImageControl* image : images_)
-        if (image->isVisible() && !image->picture().isNull() && image->rect().intersects(zone))
+    for (const ImageControl* image : images_) {
+        if (!image->isVisible() || image->picture().isNull() || !image->rect().intersects(zone))
+            continue;
+        if (!agrandi) {
             p.drawImage(QPointF(image->left(), image->top()), image->picture());
+            continue;
+        }
+        // Magnified: each picture smoothed once at the view's scale, then copied where it stands.
+        const QImage& source = image->picture();
+        auto it = imagesAgrandies_.find(source.cacheKey());
+        if (it == imagesAgrandies_.end()) {
+            if (imagesAgrandies_.size() >= 32)
+                imagesAgrandies_.clear();
+            const QSize taille(qRound(source.width() * facteurAgrandi_), qRound(source.height() * facteurAgrandi_));
+            it = imagesAgrandies_.insert(source.cacheKey(),
+                                         source.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        }
+        p.save();
+        p.scale(1.0 / facteurAgrandi_, 1.0 / facteurAgrandi_);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        p.drawImage(QPoint(qRound(image->left() * facteurAgrandi_), qRound(image->top() * facteurAgrandi_)), *it);
+        p.restore();
+    }
 }
 
 void PictureBox::calqueChange(const QRect& zone)
@@ -274,6 +295,7 @@ bool PictureBox::dessineAgrandi(QPainter& p, const QRect& zone)
     if (t.type() != QTransform::TxScale || f <= 1.0 || !qFuzzyCompare(f, t.m22()) ||
         !p.testRenderHint(QPainter::SmoothPixmapTransform)) {
         agrandi_ = fondAgrandi_ = QImage();
+        imagesAgrandies_.clear();
         return false;
     }
     const QSize taille(qRound(width() * f), qRound(height() * f));
@@ -284,6 +306,8 @@ bool PictureBox::dessineAgrandi(QPainter& p, const QRect& zone)
         fondAgrandi_ = fond_.isNull() ? QImage()
                                       : fond_.scaled(QSize(qRound(fond_.width() * f), qRound(fond_.height() * f)),
                                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (facteurAgrandi_ != f)
+            imagesAgrandies_.clear();
         facteurAgrandi_ = f;
         cleFond_ = fond_.cacheKey();
         cleSurcouche_ = surcouche_.cacheKey();

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPointF>
@@ -107,6 +108,7 @@ private:
     qint64 cleSurcouche_ = 0;
     QColor couleurAgrandi_;
     QRect calqueModifie_;
+    QHash<qint64, QImage> imagesAgrandies_;  // the pictures at that scale, by their image's key
     QImage calque_;
     QImage surcouche_;
     QColor fondCouleur_ = Qt::white;
