@@ -22,11 +22,20 @@ ModuleSon::~ModuleSon()
     }
 }
 
+QString ModuleSon::nomFichier()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("libbaltor-son.dll");
+#else
+    return QStringLiteral("libbaltor-son.so");  // a CMake module on macOS too
+#endif
+}
+
 ModuleSon& ModuleSon::programme()
 {
     static ModuleSon module([] {
         const QString dossier = QCoreApplication::applicationDirPath();
-        const QString nom = QStringLiteral("/libbaltor-son.so");
+        const QString nom = QLatin1Char('/') + nomFichier();
         return QStringList{dossier + nom,
                            QDir::cleanPath(dossier + QStringLiteral("/../" BALTOR_DOSSIER_SON) + nom)};
     }());
@@ -69,7 +78,7 @@ void ModuleSon::termine()
     etat_ = fabrique_ ? Etat::Pret : Etat::Absent;
     if (!fabrique_) {
         const QString raison = bibliotheque_.fileName().isEmpty()
-                                   ? QStringLiteral("libbaltor-son.so introuvable")
+                                   ? nomFichier() + QStringLiteral(" introuvable")
                                    : bibliotheque_.errorString();
         std::fprintf(stderr, "Baltor : son indisponible, la simulation reste muette (%s).\n",
                      qPrintable(raison));

@@ -27,6 +27,8 @@ public:
 
     // The program's module: beside the executable, else in the installed library folder.
     static ModuleSon& programme();
+    // The module's file name on this system.
+    static QString nomFichier();
 
     // Starts the loading if nothing started it; `quandFini` runs on this thread once the
     // loading ends (at once when it has ended), whether the module came or not.

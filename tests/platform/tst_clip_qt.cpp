@@ -26,11 +26,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fichier");
         QTest::addColumn<bool>("prepare");      // a flight started before the impact
         QTest::addColumn<bool>("pret");         // the clip plays at once at its first impact
-        const QString programme = son(QStringLiteral("libbaltor-son.so"));
+        const QString programme = son(ModuleSon::nomFichier());
         QTest::newRow("vol lancé") << programme << "bam.wav" << true << true;
         QTest::newRow("impact sans lancement") << programme << "pom.wav" << false << true;
         QTest::newRow("fichier manquant") << programme << "absent.wav" << true << false;
-        QTest::newRow("module absent") << son(QStringLiteral("absent/libbaltor-son.so")) << "bam.wav" << true << false;
+        QTest::newRow("module absent") << son(QStringLiteral("absent/") + ModuleSon::nomFichier()) << "bam.wav" << true << false;
         QTest::newRow("module illisible") << son(QStringLiteral("bam.wav")) << "bam.wav" << true << false;
     }
     void premierSon()
