@@ -12,6 +12,8 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
 
 QStringList argumentsDe(int argc, char** argv)
@@ -64,8 +66,15 @@ int main(int argc, char** argv)
 
     feuilleP fenetre;
     Config::installe(fenetre);
-    // The exercise window lives with the main window and hands it the exercise menu.
-    Fichexo exercices(&fenetre);
+    // The exercise window lives with the main window and hands it the exercise menu; it is made
+    // when first asked for.
+    std::unique_ptr<Fichexo> exercices;
+    auto lesExercices = [&]() -> Fichexo& {
+        if (!exercices)
+            exercices = std::make_unique<Fichexo>(&fenetre);
+        return *exercices;
+    };
+    fenetre.prepareExercices = [&] { lesExercices(); };
     signalePremiereImage(fenetre);
     fenetre.show();
     // A file given by the file manager or the terminal opens once the window is up, so that
@@ -74,7 +83,7 @@ int main(int argc, char** argv)
     if (!arguments.fichier.isEmpty() || arguments.frottements)
         QTimer::singleShot(0, &fenetre, [&] {
             if (!arguments.fichier.isEmpty())
-                ouvreFichier(fenetre, exercices, arguments.fichier);
+                ouvreFichier(fenetre, lesExercices(), arguments.fichier);
             if (arguments.frottements)
                 fenetre.changeFrottements(true);
         });

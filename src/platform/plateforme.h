@@ -39,6 +39,8 @@ public:
     virtual ~ClipSon() = default;
     virtual void ouvre(const QString& fichier) = 0;
     virtual void joue() = 0;   // from the beginning, even if it is still playing
+    // A flight starts: a clip whose sound takes time to get ready starts getting it ready.
+    virtual void prepare() {}
     virtual void ferme() = 0;
     virtual QString fichier() const = 0;
 };

@@ -11,13 +11,14 @@ namespace {
 
 class ClipFactice : public ClipSon {
 public:
-    explicit ClipFactice(QStringList& journal) : journal_(journal) {}
+    ClipFactice(QStringList& journal, int& preparations) : journal_(journal), preparations_(preparations) {}
     void ouvre(const QString& fichier) override
     {
         fichier_ = fichier;
         journal_.append(QStringLiteral("Open ") + QFileInfo(fichier).fileName());
     }
     void joue() override { journal_.append(QStringLiteral("Play ") + QFileInfo(fichier_).fileName()); }
+    void prepare() override { ++preparations_; }
     void ferme() override
     {
         if (!fichier_.isEmpty())
@@ -27,6 +28,7 @@ public:
 
 private:
     QStringList& journal_;
+    int& preparations_;
     QString fichier_;
 };
 
@@ -66,7 +68,7 @@ void PlateformeFactice::beep()
 
 std::unique_ptr<ClipSon> PlateformeFactice::nouveauClip()
 {
-    return std::make_unique<ClipFactice>(sons);
+    return std::make_unique<ClipFactice>(sons, sonsPrepares);
 }
 
 QSize PlateformeFactice::tailleEcran() const

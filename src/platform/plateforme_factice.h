@@ -26,6 +26,7 @@ public:
     int beeps = 0;
     QStringList sons;            // "Open <file>", "Play <file>", "Close <file>" in order
     int sonsJoues() const;       // number of "Play" commands
+    int sonsPrepares = 0;        // flights that asked their impact sound to get ready
     QList<QImage> pressePapiers; // every image put on the clipboard
     QStringList textesCopies;    // every text put on the clipboard
     QStringList aides;           // help files shown

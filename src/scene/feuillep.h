@@ -98,6 +98,9 @@ public:
     QToolButton* btexo;
     // The exercise menu, handed over by the exercise window; null again once that window is gone.
     QPointer<QMenu> optionexo;
+    // Makes the exercise window, which hands over its menu, at the first press of btexo: the
+    // start-up does not build a window it may never show.
+    std::function<void()> prepareExercices;
     QToolButton* Image1;     // shows the parameter panel
     QToolButton* Image3;     // shows the options
     QToolButton* Image4;     // "Stop"
@@ -126,8 +129,9 @@ public:
     // Shown after a copy of the scene to the clipboard.
     QString confirmationCopie;
 
-    // The persistent image of the window's own background.
-    const QImage& fondFenetre() const { return fondFenetre_; }
+    // Paints the window's own background in `zone`, in the painter's scale: drawn where it is
+    // shown rather than kept as an image of the whole window.
+    void dessineFondFenetre(QPainter& p, const QRect& zone) const;
 
     // The scene's context menu `menuScene` and the measurements it draws (feuillep_mesures.cpp).
     MesuresScene* mesuresScene = nullptr;
@@ -240,7 +244,6 @@ private:
     void mesuresTick();
     void mesuresEfface();
 
-    QImage fondFenetre_;
 
     void installeEchelle();
     bool toucheEchelle(QKeyEvent* e);

@@ -84,8 +84,11 @@ void feuilleP::command15_Click()
     Check1->setEnabled(true);
     maj12();
     const sim::Reglages r = reglages();
-    if (r.y0 != 0 || Module1::lisNombre(Text3->text()) != 0)
+    if (r.y0 != 0 || Module1::lisNombre(Text3->text()) != 0) {
         Timer1->start();
+        if (MMControl1)
+            MMControl1->prepare();  // the impact sound, ready before the landing
+    }
 }
 
 void feuilleP::command16_Click()

@@ -121,21 +121,27 @@ void feuilleP::Form_Load()
 
 void feuilleP::Form_Paint()
 {
-    const QSize taille = size().expandedTo(QSize(800, 600));
-    fondFenetre_ = QImage(taille, QImage::Format_RGB32);
-    QPainter p(&fondFenetre_);
-    // Vertical gradient from white to a warm grey, one line per pixel row.
-    QColor derniere;
-    for (int g = 0; g <= 600; ++g) {
+    update();
+}
+
+void feuilleP::dessineFondFenetre(QPainter& p, const QRect& zone) const
+{
+    p.save();
+    p.setClipRect(zone);
+    // Vertical gradient from white to a warm grey, one band per pixel row; under a magnified
+    // view the bands meet edge to edge (no smoothing of their edges).
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int haut = qMax(zone.top(), 0);
+    const int bas = zone.bottom();
+    auto couleur = [](int g) {
         const int rv = int(255 - g / 600.0 * 55);
         const int b = int(255 - g / 600.0 * 75);
-        derniere = QColor(rv, rv, b);
-        p.setPen(derniere);
-        p.drawLine(0, g, taille.width(), g);
-    }
-    if (taille.height() > 601)
-        p.fillRect(0, 601, taille.width(), taille.height() - 601, derniere);
-    p.setRenderHint(QPainter::Antialiasing, false);
+        return QColor(rv, rv, b);
+    };
+    for (int g = haut; g <= qMin(bas, 600); ++g)
+        p.fillRect(QRect(zone.left(), g, zone.width(), 1), couleur(g));
+    if (bas > 600)
+        p.fillRect(QRect(zone.left(), qMax(haut, 601), zone.width(), bas - qMax(haut, 601) + 1), couleur(600));
 
     // Drop shadow behind the exercise title and text.
     p.fillRect(QRect(QPoint(supertext->x() + 3, fich->y() + 3),
@@ -145,18 +151,18 @@ void feuilleP::Form_Paint()
     // Shadowed title under the scene.
     QFont titre(QStringLiteral("Arial"), 14, QFont::Bold);
     p.setFont(titre);
-    const int bas = Picture2->y() + Picture2->height();
+    const int dessous = Picture2->y() + Picture2->height();
     const int ascent = QFontMetrics(titre).ascent();
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(QColor(128, 128, 128));
-    p.drawText(Picture2->x() + 52, bas + 5 + ascent, QStringLiteral("Simulation :"));
+    p.drawText(Picture2->x() + 52, dessous + 5 + ascent, QStringLiteral("Simulation :"));
     p.setPen(QColor(0, 0, 255));
-    p.drawText(Picture2->x() + 50, bas + 3 + ascent, QStringLiteral("Simulation :"));
-    update();
+    p.drawText(Picture2->x() + 50, dessous + 3 + ascent, QStringLiteral("Simulation :"));
+    p.restore();
 }
 
 void feuilleP::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
-    p.drawImage(e->rect().topLeft(), fondFenetre_, e->rect());
+    dessineFondFenetre(p, e->rect());
 }

@@ -25,8 +25,11 @@ void feuilleP::command12_Click()
         anim.prochainePhoto = Module1::t;
         if (!Timer1->isActive()) {
             const sim::Reglages r = reglages();
-            if (r.y0 != 0 || Module1::lisNombre(Text3->text()) != 0)
+            if (r.y0 != 0 || Module1::lisNombre(Text3->text()) != 0) {
                 Timer1->start();
+                if (MMControl1)
+                    MMControl1->prepare();
+            }
         }
     } else {
         chronoActif = 0;

@@ -218,8 +218,6 @@ void feuilleP::Form_Resize()
 void feuilleP::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    if (fondFenetre_.width() < width() || fondFenetre_.height() < height())
-        Form_Paint();
     Form_Resize();
     ajusteEchelle();
 }

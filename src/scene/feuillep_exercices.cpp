@@ -12,6 +12,8 @@
 
 void feuilleP::btexo_Click()
 {
+    if (!optionexo && prepareExercices)
+        prepareExercices();
     if (!optionexo)
         return;
     if (auto* a = optionexo->findChild<QAction*>(QStringLiteral("opencor")))

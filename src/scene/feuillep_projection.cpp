@@ -41,7 +41,7 @@ protected:
         if (e->type() == QEvent::Paint) {
             const QRect zone = static_cast<QPaintEvent*>(e)->rect();
             QPainter p(contenu);
-            p.drawImage(zone.topLeft(), f_->fondFenetre(), zone);
+            f_->dessineFondFenetre(p, zone);
             return true;
         }
         if (e->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(e)->buttons() == Qt::NoButton)

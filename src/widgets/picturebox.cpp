@@ -31,13 +31,13 @@ PictureBox::~PictureBox()
 void PictureBox::setTaille(const QSize& taille)
 {
     setFixedSize(taille);
-    QImage ancien = calque_;
-    calque_ = QImage(taille, QImage::Format_ARGB32_Premultiplied);
-    calque_.fill(Qt::transparent);
-    if (!ancien.isNull()) {
-        QPainter p(&calque_);
+    if (!calque_.isNull()) {
+        const QImage ancien = calque_;
+        calque_ = QImage();
+        QPainter p(&calque());
         p.drawImage(0, 0, ancien);
     }
+    calqueChange();
     if (echelle_.isNull())
         echelle_ = QRectF(0, 0, taille.width(), taille.height());
     setEchelle(echelle_);
@@ -73,7 +73,8 @@ QImage PictureBox::ImageSansSurcouche() const
     QPainter p(&composite);
     if (!fond_.isNull())
         p.drawImage(0, 0, fond_);
-    p.drawImage(0, 0, calque_);
+    if (!calque_.isNull())
+        p.drawImage(0, 0, calque_);
     return composite;
 }
 
@@ -96,12 +97,30 @@ void PictureBox::setSurcouche(const QImage& image)
 void PictureBox::fixeDessin()
 {
     fond_ = ImageSansSurcouche();
-    calque_.fill(Qt::transparent);
+    calque_ = QImage();
+    calqueChange();
+}
+
+QImage& PictureBox::calque()
+{
+    if (calque_.isNull()) {
+        calque_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        calque_.fill(Qt::transparent);
+    }
+    return calque_;
+}
+
+const QImage& PictureBox::mesureur()
+{
+    // Same resolution as the drawing layer, which may not exist yet.
+    static const QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+    return image;
 }
 
 void PictureBox::Cls()
 {
-    calque_.fill(Qt::transparent);
+    calque_ = QImage();
+    calqueChange();
     courant = QPointF(0, 0);
     update();
 }
@@ -126,12 +145,14 @@ void PictureBox::prepare(QPainter& p) const
 
 void PictureBox::Line(QPointF a, QPointF b, const QColor& c)
 {
-    QPainter p(&calque_);
+    QPainter p(&calque());
     prepare(p);
     p.setPen(crayon(c));
     p.drawLine(a, b);
     courant = b;
-    update(versPixels_.mapRect(QRectF(a, b).normalized()).toAlignedRect().adjusted(-2, -2, 2, 2));
+    const QRect zone = versPixels_.mapRect(QRectF(a, b).normalized()).toAlignedRect().adjusted(-2, -2, 2, 2);
+    calqueChange(zone.adjusted(-drawWidth, -drawWidth, drawWidth, drawWidth));
+    update(zone);
 }
 
 void PictureBox::LigneVers(QPointF b, const QColor& c)
@@ -141,7 +162,7 @@ void PictureBox::LigneVers(QPointF b, const QColor& c)
 
 void PictureBox::Box(QPointF a, QPointF b, const QColor& c, bool plein)
 {
-    QPainter p(&calque_);
+    QPainter p(&calque());
     prepare(p);
     p.setPen(crayon(c));
     const QRectF r = QRectF(a, b).normalized();
@@ -150,28 +171,31 @@ void PictureBox::Box(QPointF a, QPointF b, const QColor& c, bool plein)
     else
         p.drawRect(r);
     courant = b;
+    calqueChange();
     update();
 }
 
 void PictureBox::PSet(QPointF pt, const QColor& c)
 {
-    QPainter p(&calque_);
+    QPainter p(&calque());
     prepare(p);
     p.setPen(crayon(c));
     p.drawPoint(pt);
     courant = pt;
+    calqueChange();
     update();
 }
 
 void PictureBox::Print(const QString& texte, bool finLigne)
 {
-    QPainter p(&calque_);
+    QPainter p(&calque());
     prepare(p);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(police);
     p.setPen(foreColor);
-    const QFontMetricsF m(police, &calque_);
+    const QFontMetricsF m(police, &mesureur());
     p.drawText(QPointF(courant.x(), courant.y() + m.ascent()), texte);
+    calqueChange();
     update();
     if (finLigne)
         courant = QPointF(echelle_.left(), courant.y() + m.height());
@@ -181,20 +205,22 @@ void PictureBox::Print(const QString& texte, bool finLigne)
 
 void PictureBox::PaintPicture(const QImage& image, QPointF pt)
 {
-    QPainter p(&calque_);
+    QPainter p(&calque());
     prepare(p);
     p.drawImage(pt, image);
-    update(versPixels_.mapRect(QRectF(pt, image.size())).toAlignedRect().adjusted(-1, -1, 1, 1));
+    const QRect zone = versPixels_.mapRect(QRectF(pt, image.size())).toAlignedRect().adjusted(-1, -1, 1, 1);
+    calqueChange(zone);
+    update(zone);
 }
 
 double PictureBox::TextWidth(const QString& texte) const
 {
-    return QFontMetricsF(police, &calque_).horizontalAdvance(texte);
+    return QFontMetricsF(police, &mesureur()).horizontalAdvance(texte);
 }
 
 double PictureBox::TextHeight(const QString&) const
 {
-    return QFontMetricsF(police, &calque_).height();
+    return QFontMetricsF(police, &mesureur()).height();
 }
 
 void PictureBox::ajouteImage(ImageControl* image)
@@ -222,39 +248,105 @@ void PictureBox::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
     const QRect zone = e->rect();
-    p.fillRect(zone, fondCouleur_);
-    if (!fond_.isNull())
-        dessineFond(p, zone);
-    p.drawImage(zone.topLeft(), calque_, zone);
-    if (!surcouche_.isNull())
-        p.drawImage(zone.topLeft(), surcouche_, zone);
-    for (const ImageControl* image : images_)
-        if (image->isVisible() && !image->picture().isNull() && image->rect().intersects(zone))
+    const bool agrandi = dessineAgrandi(p, zone);
+    if (!agrandi) {
+        p.fillRect(zone, fondCouleur_);
+        if (!fond_.isNull())
+            p.drawImage(zone.topLeft(), fond_, zone);
+        if (!calque_.isNull())
+            p.drawImage(zone.topLeft(), calque_, zone);
+        if (!surcouche_.isNull())
+            p.drawImage(zone.topLeft(), surcouche_, zone);
+    }
+    for (const ImageControl* image : images_) {
+        if (!image->isVisible() || image->picture().isNull() || !image->rect().intersects(zone))
+            continue;
+        if (!agrandi) {
             p.drawImage(QPointF(image->left(), image->top()), image->picture());
+            continue;
+        }
+        // Magnified: each picture smoothed once at the view's scale, then copied where it stands.
+        const QImage& source = image->picture();
+        auto it = imagesAgrandies_.find(source.cacheKey());
+        if (it == imagesAgrandies_.end()) {
+            if (imagesAgrandies_.size() >= 32)
+                imagesAgrandies_.clear();
+            const QSize taille(qRound(source.width() * facteurAgrandi_), qRound(source.height() * facteurAgrandi_));
+            it = imagesAgrandies_.insert(source.cacheKey(),
+                                         source.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        }
+        p.save();
+        p.scale(1.0 / facteurAgrandi_, 1.0 / facteurAgrandi_);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        p.drawImage(QPoint(qRound(image->left() * facteurAgrandi_), qRound(image->top() * facteurAgrandi_)), *it);
+        p.restore();
+    }
 }
 
-void PictureBox::dessineFond(QPainter& p, const QRect& zone)
+void PictureBox::calqueChange(const QRect& zone)
+{
+    calqueModifie_ = zone.isNull() ? rect() : calqueModifie_.united(zone);
+}
+
+bool PictureBox::dessineAgrandi(QPainter& p, const QRect& zone)
 {
     const QTransform t = p.deviceTransform();
     const qreal f = t.m11();
     if (t.type() != QTransform::TxScale || f <= 1.0 || !qFuzzyCompare(f, t.m22()) ||
         !p.testRenderHint(QPainter::SmoothPixmapTransform)) {
-        p.drawImage(zone.topLeft(), fond_, zone);
-        fondAgrandi_ = QImage();
-        return;
+        agrandi_ = fondAgrandi_ = QImage();
+        imagesAgrandies_.clear();
+        return false;
     }
-    const QSize taille(qRound(fond_.width() * f), qRound(fond_.height() * f));
-    if (fondAgrandi_.size() != taille || cleAgrandi_ != fond_.cacheKey()) {
-        fondAgrandi_ = fond_.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        cleAgrandi_ = fond_.cacheKey();
+    const QSize taille(qRound(width() * f), qRound(height() * f));
+    const bool refait = agrandi_.size() != taille || facteurAgrandi_ != f || cleFond_ != fond_.cacheKey() ||
+                        cleSurcouche_ != surcouche_.cacheKey() || couleurAgrandi_ != fondCouleur_;
+    if (refait) {
+        agrandi_ = QImage(taille, QImage::Format_RGB32);
+        fondAgrandi_ = fond_.isNull() ? QImage()
+                                      : fond_.scaled(QSize(qRound(fond_.width() * f), qRound(fond_.height() * f)),
+                                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (facteurAgrandi_ != f)
+            imagesAgrandies_.clear();
+        facteurAgrandi_ = f;
+        cleFond_ = fond_.cacheKey();
+        cleSurcouche_ = surcouche_.cacheKey();
+        couleurAgrandi_ = fondCouleur_;
+        calqueModifie_ = rect();
+    }
+    if (!calqueModifie_.isEmpty()) {
+        // The smoothing reads a pixel around each one: the changed place is widened by two.
+        compose(calqueModifie_.adjusted(-2, -2, 2, 2));
+        calqueModifie_ = QRect();
     }
     // Drawn in the view's pixels: the zone widened to whole pixels, the clip keeps the rest.
     p.save();
     p.scale(1.0 / f, 1.0 / f);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect source = QRectF(QPointF(zone.topLeft()) * f, QSizeF(zone.size()) * f).toAlignedRect();
-    p.drawImage(source.topLeft(), fondAgrandi_, source);
+    p.drawImage(source.topLeft(), agrandi_, source);
     p.restore();
+    return true;
+}
+
+void PictureBox::compose(const QRect& zone)
+{
+    const qreal f = facteurAgrandi_;
+    const QRect cible =
+        QRectF(QPointF(zone.topLeft()) * f, QSizeF(zone.size()) * f).toAlignedRect().intersected(agrandi_.rect());
+    if (cible.isEmpty())
+        return;
+    QPainter p(&agrandi_);
+    p.setClipRect(cible);
+    p.fillRect(cible, fondCouleur_);
+    if (!fondAgrandi_.isNull())
+        p.drawImage(cible.topLeft(), fondAgrandi_, cible);
+    p.scale(f, f);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    if (!calque_.isNull())
+        p.drawImage(0, 0, calque_);
+    if (!surcouche_.isNull())
+        p.drawImage(0, 0, surcouche_);
 }
 
 ImageControl* PictureBox::imageSous(QPointF pt) const

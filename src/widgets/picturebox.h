@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPointF>
@@ -86,13 +87,28 @@ private:
     ImageControl* imageSous(QPointF p) const;
     QPen crayon(const QColor& c) const;
     void prepare(class QPainter& p) const;
-    void dessineFond(class QPainter& p, const QRect& zone);
+    // Paints the zone from the picture at a magnified view's scale when the painter magnifies;
+    // false when it does not (the box is then painted at its own size).
+    bool dessineAgrandi(class QPainter& p, const QRect& zone);
+    void compose(const QRect& zone);
+    // The drawing layer changed in `zone` (pixels; null: anywhere).
+    void calqueChange(const QRect& zone = QRect());
+    // The drawing layer, made at the first drawing: a box never drawn on holds none.
+    QImage& calque();
+    static const QImage& mesureur();
 
     QImage fond_;
-    // The background smoothed once at a magnified view's scale, drawn from then on without
-    // scaling: a tick then costs the small places it changed, not their smoothing again.
+    // Background, drawing layer and overlay smoothed once at a magnified view's scale and kept,
+    // redone only where the drawing layer changes: a tick then costs the small places it
+    // changed, copied, not their smoothing again.
+    QImage agrandi_;
     QImage fondAgrandi_;
-    qint64 cleAgrandi_ = 0;
+    qreal facteurAgrandi_ = 0;
+    qint64 cleFond_ = 0;
+    qint64 cleSurcouche_ = 0;
+    QColor couleurAgrandi_;
+    QRect calqueModifie_;
+    QHash<qint64, QImage> imagesAgrandies_;  // the pictures at that scale, by their image's key
     QImage calque_;
     QImage surcouche_;
     QColor fondCouleur_ = Qt::white;

@@ -130,6 +130,19 @@ private Q_SLOTS:
         QVERIFY(exercices.isNull());
     }
 
+    // The program makes the exercise window at the first press of the exercise button.
+    void faiteAuPremierClic()
+    {
+        exo.reset();
+        QVERIFY(!fenetre->optionexo);
+        fenetre->prepareExercices = [this] { exo = std::make_unique<Fichexo>(fenetre.get()); };
+        fenetre->btexo_Click();
+        QVERIFY(exo);
+        QCOMPARE(fenetre->optionexo, exo->optionexo);
+        QTRY_VERIFY(exo->optionexo->isVisible());
+        exo->optionexo->hide();
+    }
+
     void menu()
     {
         QCOMPARE(fenetre->optionexo, exo->optionexo);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's impact sound: a projectile change switches between clips loaded once, so a
-// lesson of a thousand changes loads the four sound files four times, not a thousand.
+// lesson of a thousand changes loads the four sound files four times, not a thousand; the
+// sound module, asked for when a flight starts, has the clip ready before its first impact.
 
 #include "platform/clip_qt.h"
+#include "platform/moduleson.h"
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -12,7 +14,46 @@ class TstClipQt : public QObject {
 
     static QString son(const QString& nom) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + nom; }
 
+    static void attends(ModuleSon& module)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(module.etat() != ModuleSon::Etat::Chargement, 20000);
+    }
+
 private Q_SLOTS:
+    void premierSon_data()
+    {
+        QTest::addColumn<QString>("module");    // where the sound module is looked for
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<bool>("prepare");      // a flight started before the impact
+        QTest::addColumn<bool>("pret");         // the clip plays at once at its first impact
+        const QString programme = son(ModuleSon::nomFichier());
+        QTest::newRow("vol lancé") << programme << "bam.wav" << true << true;
+        QTest::newRow("impact sans lancement") << programme << "pom.wav" << false << true;
+        QTest::newRow("fichier manquant") << programme << "absent.wav" << true << false;
+        QTest::newRow("module absent") << son(QStringLiteral("absent/") + ModuleSon::nomFichier()) << "bam.wav" << true << false;
+        QTest::newRow("module illisible") << son(QStringLiteral("bam.wav")) << "bam.wav" << true << false;
+    }
+    void premierSon()
+    {
+        QFETCH(QString, module);
+        QFETCH(QString, fichier);
+        QFETCH(bool, prepare);
+        QFETCH(bool, pret);
+        ModuleSon m({module});
+        ClipQt clip(m);
+        clip.ouvre(son(fichier));
+        QVERIFY(!clip.pret());  // nothing loaded before a flight
+        if (prepare)
+            clip.prepare();
+        else
+            clip.joue();  // plays once the module is there
+        attends(m);
+        QCOMPARE(clip.pret(), pret);
+        clip.joue();  // silent without a sound device or module; never a crash
+        clip.ouvre(son(QStringLiteral("boum.wav")));
+        QCOMPARE(clip.pret(), pret && m.etat() == ModuleSon::Etat::Pret);  // the next projectile's at once
+    }
+
     void changements_data()
     {
         QTest::addColumn<QStringList>("fichiers");  // opened in turn, the whole list repeated
@@ -29,6 +70,9 @@ private Q_SLOTS:
         QFETCH(QStringList, fichiers);
         QFETCH(int, tours);
         QFETCH(int, effets);
+        ModuleSon::programme().charge();
+        attends(ModuleSon::programme());
+        QCOMPARE(ModuleSon::programme().etat(), ModuleSon::Etat::Pret);
         const int avant = ClipQt::effetsCrees();
         ClipQt clip;
         for (int i = 0; i < tours; ++i)

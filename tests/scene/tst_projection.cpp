@@ -10,6 +10,7 @@
 #include "widgets/projection.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -79,17 +80,29 @@ private Q_SLOTS:
     void sceneAgrandieFidele_data()
     {
         QTest::addColumn<int>("ticks");
-        QTest::newRow("au départ") << 0;
-        QTest::newRow("en vol") << 12;
+        QTest::addColumn<bool>("repere");  // the frame drawn over the whole scene
+        QTest::addColumn<bool>("chrono");  // photographs painted into the scene as it flies
+        QTest::newRow("au départ") << 0 << false << false;
+        QTest::newRow("en vol") << 12 << false << false;
+        QTest::newRow("repère") << 12 << true << false;
+        QTest::newRow("chronophotographie") << 40 << false << true;
     }
     void sceneAgrandieFidele()
     {
         QFETCH(int, ticks);
+        QFETCH(bool, repere);
+        QFETCH(bool, chrono);
         feuilleP f;
         f.resize(1600, 1200);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QVERIFY(f.findChild<Projection*>());
+        if (repere) {
+            f.Check1->setChecked(true);
+            f.Check1_Click();
+        }
+        if (chrono)
+            f.command12_Click();
         f.Timer1->start();
         for (int i = 0; i < ticks; ++i) {
             f.Timer1_Timer();

@@ -165,6 +165,7 @@ private Q_SLOTS:
         feuilleP f;
         f.command15_Click();
         QVERIFY(f.Timer1->isActive());
+        QCOMPARE(rec().sonsPrepares, 1);  // the sound gets ready while the balloon flies
         const int ticks = anime(f);
         QVERIFY(!f.Timer1->isActive());
         QVERIFY(ticks > 60 && ticks < 400);
