@@ -18,12 +18,6 @@ qsizetype rang(float p)
 // -0.04, which the scene clamps to 0).
 constexpr double tolerance = 0.5;
 
-// Landing date of an arc from height y with vertical speed vy (the root after the start).
-double dateSol(double y, double vy, double g)
-{
-    return (vy + std::sqrt(std::max(0.0, vy * vy + 2.0 * g * y))) / g;
-}
-
 }  // namespace
 
 Echelle Echelle::plusGrande() const
@@ -63,11 +57,15 @@ std::optional<Echelle> Echelle::depuisTexte(const QString& texte)
     return std::nullopt;
 }
 
-namespace {
-
-// With air resistance: every arc of the flight the scene flies, sampled finely.
-Etendue etendueFreinee(const Lancer& l)
+Etendue etendueVol(const Lancer& l)
 {
+    Etendue e{l.x0, l.x0, l.y0};
+    if (!plusbouton(l.vy, l.y0))
+        return e;  // it does not fly
+    if (!(l.g > 0))
+        return {-1e30, 1e30, 1e30};
+    // The flight the scene flies, bounces and air resistance included: each arc sampled
+    // finely, its end where the scene puts the picture (the first tick past the ground).
     ConditionsVol c;
     c.x0 = l.x0;
     c.y0 = l.y0;
@@ -78,7 +76,6 @@ Etendue etendueFreinee(const Lancer& l)
     c.ralenti = l.ralenti;
     c.trainee = l.trainee;
     const Vol vol(c);
-    Etendue e{l.x0, l.x0, l.y0};
     for (int k = 0; k < vol.arcs().size(); ++k) {
         const Arc& a = vol.arcs()[k];
         for (int i = 0; i <= 400; ++i) {
@@ -87,51 +84,12 @@ Etendue etendueFreinee(const Lancer& l)
             e.xMax = std::max(e.xMax, s.x);
             e.yMax = std::max(e.yMax, s.y);
         }
+        // The arc's own apex, which the samples may straddle.
+        if (!a.integre && a.vy > 0 && a.t0 + a.vy / l.g < a.tFin)
+            e.yMax = std::max(e.yMax, a.y0 + a.vy * a.vy / (2.0 * l.g));
     }
     if (const auto ts = vol.dateSommet())
         e.yMax = std::max(e.yMax, vol.etat(*ts).y);
-    return e;
-}
-
-}  // namespace
-
-Etendue etendueVol(const Lancer& l)
-{
-    if (l.trainee > 0 && l.g > 0 && plusbouton(l.vy, l.y0))
-        return etendueFreinee(l);
-    Etendue e{l.x0, l.x0, l.y0};
-    const double g = l.g;
-    if (!plusbouton(l.vy, l.y0))
-        return e;  // it does not fly
-    if (!(g > 0))
-        return {-1e30, 1e30, 1e30};
-    // The scene sees a landing at the first tick past it, and the projectile lies there.
-    const double pas = l.ralenti ? pasRalenti : pasNormal;
-    auto arc = [&](double x, double y, double vx, double vy) {
-        const double duree = (std::floor(dateSol(y, vy, g) / pas) + 1) * pas;
-        if (vy > 0)
-            e.yMax = std::max(e.yMax, y + vy * vy / (2.0 * g));
-        const double xSol = x + vx * duree;
-        e.xMin = std::min(e.xMin, xSol);
-        e.xMax = std::max(e.xMax, xSol);
-        return std::pair{xSol, duree};
-    };
-    auto [x, duree] = arc(l.x0, l.y0, l.vx, l.vy);
-    if (!l.rebondit)
-        return e;
-    // The balloon: each bounce keeps 70 % of both components; the first one always flies (from
-    // the velocity one tick after the landing, as the scene takes it), the next ones while the
-    // vertical speed is 2 m/s or more.
-    double vx = restitution * double(l.vx);
-    double vy = -restitution * (double(l.vy) - g * (duree + pas));
-    for (int n = 0; n < 100; ++n) {
-        const auto [xSol, tau] = arc(x, 0.0, vx, vy);
-        x = xSol;
-        vx *= restitution;
-        vy = -restitution * (vy - g * tau);
-        if (std::fabs(vy) < vitesseArretRebond)
-            break;
-    }
     return e;
 }
 
