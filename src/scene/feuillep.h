@@ -261,6 +261,10 @@ private:
     void focusRecu(QWidget* w, QFocusEvent* e);
     void nommeScene(const sim::Affichage& a);
     bool quitteChamp_ = false;  // a field left for another control: the reset leaves the focus alone
+    // The flight on the scene is photographed from date 0: the photographs move the balloon's
+    // bounces, so the measuring tools opened after it must fly it as recorded, although the
+    // recording stops with the flight.
+    bool photographieDepuisZero_ = false;
     double intervalleValide_ = 150.0;  // the photograph interval as last validated (ms)
     void ordreTab();
 

@@ -80,6 +80,8 @@ void feuilleP::Timer1_Timer()
 void feuilleP::command15_Click()
 {
     Picture2->setFocus();
+    if (chronoActif != 0)
+        photographieDepuisZero_ = false;
     chronoActif = 0;
     Check1->setEnabled(true);
     maj12();
@@ -94,6 +96,8 @@ void feuilleP::command15_Click()
 void feuilleP::command16_Click()
 {
     Picture2->setFocus();
+    if (chronoActif != 0)
+        photographieDepuisZero_ = false;
     chronoActif = 0;
     Check1->setEnabled(true);
     maj12();
@@ -107,6 +111,7 @@ void feuilleP::command18_Click()
     Module1::t = 0.0f;
     Module1::rebondActif = 0;
     chronoActif = 0;
+    photographieDepuisZero_ = false;
     const sim::Reglages r = reglages();
     projectile->deplace(echelleScene_.gaucheInitiale(r.x0), echelleScene_.hautInitial(r.y0));
     ombre->setLeft(projectile->left());

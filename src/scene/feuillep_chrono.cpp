@@ -22,6 +22,10 @@ void feuilleP::command12_Click()
     Check1->setEnabled(false);
     if (chronoActif == 0) {
         chronoActif = 1;
+        if (Module1::t == 0.0f)
+            photographieDepuisZero_ = true;
+        else if (Timer1->isActive())
+            photographieDepuisZero_ = false;
         anim.prochainePhoto = Module1::t;
         if (!Timer1->isActive()) {
             const sim::Reglages r = reglages();
@@ -33,6 +37,7 @@ void feuilleP::command12_Click()
         }
     } else {
         chronoActif = 0;
+        photographieDepuisZero_ = false;
         Check1->setEnabled(true);
     }
     maj12();

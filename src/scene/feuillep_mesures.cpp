@@ -33,7 +33,7 @@ EntreesMesures feuilleP::entreesMesures() const
                     r.projectile == int(sim::Projectile::Ballon), r.sortieInitialise, r.echelle};
     // The step and the photographs decide where the scene sees the balloon's impacts.
     e.conditions.ralenti = r.ralenti;
-    e.conditions.enregistre = anim.chronoActif == 1;
+    e.conditions.enregistre = anim.chronoActif == 1 || photographieDepuisZero_;
     e.conditions.trainee = r.trainee;
     e.entete = {QStringLiteral("Lieu : ") + Combo1->currentText() + QStringLiteral(" ; projectile : ") +
                     Combo2->currentText(),
@@ -57,13 +57,7 @@ void feuilleP::installeMesures()
 {
     LienScene lien;
     lien.scene = Picture2;
-    lien.conditions = [this] {
-        const sim::Reglages r = reglages();
-        analyse::Conditions c{r.x0, r.y0, Module1::vx, Module1::vy, Module1::g, r.intervalleMs,
-                              r.projectile == int(sim::Projectile::Ballon), r.sortieInitialise, r.echelle};
-        c.trainee = r.trainee;
-        return c;
-    };
+    lien.conditions = [this] { return entreesMesures().conditions; };
     lien.entrees = [this] { return entreesMesures(); };
     lien.energies = [this](const EntreesMesures& vol) {
         grapheEnergies::affiche({vol.montage.projectile, geometry(), vol.conditions, vol.montage}, this);

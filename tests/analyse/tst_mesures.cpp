@@ -330,6 +330,43 @@ private Q_SLOTS:
         QVERIFY(lignes > 19);  // the whole flight, not only up to the last photograph before the landing
     }
 
+    // After a balloon's flight photographed from date 0, the table ends where the scene ended
+    // (the photographs move the bounces); run by the start button, or reset, it is the flight
+    // without photographs.
+    void tableauDuVolPhotographie_data()
+    {
+        QTest::addColumn<bool>("photographie");
+        QTest::addColumn<bool>("remisAZero");
+        QTest::newRow("photographié") << true << false;
+        QTest::newRow("sans photographies") << false << false;
+        QTest::newRow("photographié puis remis à zéro") << true << true;
+    }
+    void tableauDuVolPhotographie()
+    {
+        QFETCH(bool, photographie);
+        QFETCH(bool, remisAZero);
+        feuilleP f;
+        if (photographie)
+            f.command12_Click();
+        else
+            f.command15_Click();
+        double fin = 0;
+        for (int n = 0; f.Timer1->isActive() && n < 3000; ++n) {
+            f.Timer1_Timer();
+            fin = std::max(fin, double(Module1::t));
+        }
+        if (remisAZero)
+            f.command18_Click();
+        const analyse::Conditions c = f.entreesMesures().conditions;
+        QCOMPARE(c.enregistre, photographie && !remisAZero);
+        const analyse::TableauVol t = analyse::tableauVol(c, f.entreesMesures().montage);
+        QCOMPARE(t.lignes.last().genre, analyse::Genre::Arret);
+        // The stop is dated by the tick after the last one that moved the balloon, as the scene
+        // writes it: 9,23 s photographed, 9,40 s not.
+        if (!remisAZero)
+            QVERIFY2(qAbs(t.lignes.last().t - (fin + sim::pasNormal)) < 1e-3, qPrintable(QString::number(fin)));
+    }
+
     // Ticked after a flight, a tool draws that flight at once; unticked, it goes.
     void outilsApresLeVol_data()
     {

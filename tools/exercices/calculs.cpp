@@ -111,8 +111,9 @@ analyse::Conditions conditions(const Montage& m)
     c.rebondit = m.projectile == int(sim::Projectile::Ballon);
     c.echelle = m.echelleScene();
     c.trainee = m.frottements ? sim::coefficientTrainee(m.lieu, m.projectile) : 0.0;
-    // The tools are opened once the flight is over, when the recording has stopped: they see
-    // the balloon's bounces of a flight without photographs.
+    // A flight photographed from date 0 stays so for the tools opened after it: they see the
+    // balloon's bounces where the photographs put them.
+    c.enregistre = m.enregistre;
     return c;
 }
 
