@@ -412,7 +412,7 @@ private Q_SLOTS:
         }
         QVERIFY(f.factice.messages.isEmpty());
         QVERIFY(fenetre.note->text().contains(QStringLiteral("à partir du sol (y = 0)")));
-        QVERIFY(fenetre.note->text().contains(QStringLiteral("49 %")));
+        QVERIFY(fenetre.note->text().contains(QStringLiteral("0,7 de chaque composante")));
         QCOMPARE(fenetre.energies->graphe().courbes.size(), 3);
         QVERIFY(fenetre.vitesses->graphe().symetrique);  // vy changes sign
         fenetre.copierEnergies_Click();
