@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analyse/tableau.h"
+#include "analyse/tableauvol.h"
 
 #include "core/nombres.h"
 #include "sim/animation.h"
@@ -18,16 +19,13 @@ namespace {
 
 constexpr int lignesMax = 100000;  // far above the longest flight the fields allow at 10 ms
 
-// The free flight to its landing, integrated with air resistance.
+// The free flight to its landing, integrated with air resistance: the first arc alone, neither
+// bounced nor cut at the scene's edges.
 sim::Vol volFreine(const Conditions& c)
 {
-    sim::ConditionsVol v;
-    v.x0 = c.x0;
-    v.y0 = c.y0;
-    v.vx = c.vx;
-    v.vy = c.vy;
-    v.g = c.g;
-    v.trainee = c.trainee;
+    sim::ConditionsVol v = conditionsVol(c);
+    v.rebondit = false;
+    v.sortieInitialise = false;
     return sim::Vol(v);
 }
 
